@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+#include <functional>
+#include <vector>
+
+namespace qx::sim {
+
+// What the simulated controller does wrong for one command, when told to.
+struct Fault {
+    enum class Kind {
+        None,
+        NoAnswer,   // the command is logged and applied but never answered
+        Late,       // the answer comes delayMs later than usual
+        Split,      // the answer comes in `pieces` pieces, gapMs apart
+        Garbage,    // the answer is replaced by `text` (sent as it stands, no "#" added)
+        Drop        // the connection (TCP) or the device (pty) goes away instead of answering
+    };
+    Kind kind = Kind::None;
+    int delayMs = 0;
+    int pieces = 2;
+    int gapMs = 5;
+    QByteArray text;
+    int times = -1;  // how many times the fault applies; -1 for ever
+};
+
+// One piece of output: send `bytes` delayMs after the command arrived, or drop the link.
+struct Output {
+    int delayMs = 0;
+    QByteArray bytes;
+    bool drop = false;
+};
+
+struct LoggedCommand {
+    qint64 atMs = 0;  // the time given to receive()
+    QString command;  // ":GXE1#"
+};
+
+// The controller's behaviour, with no I/O and no clock of its own: feed it received bytes in any
+// chunking, it answers with timed outputs. Queries of the read side answer plausible values ended
+// by "#"; set commands change those values; LX200 set commands answer a bare "1" without "#".
+class Controller {
+public:
+    Controller();
+
+    std::vector<Output> receive(const QByteArray& bytes, qint64 nowMs);
+
+    // A fault for every command that starts with `commandPrefix` (":GXEL#", ":SG" ...).
+    void setFault(const QString& commandPrefix, const Fault& fault);
+    void clearFaults();
+
+    // Usual delay between a command and its answer.
+    void setAnswerDelayMs(int ms);
+
+    // The reply body (without "#") of a query, as the controller would give it now.
+    QString queryValue(const QString& query) const;
+    void setQueryValue(const QString& query, const QString& value);
+
+    const std::vector<LoggedCommand>& log() const { return log_; }
+    void clearLog() { log_.clear(); }
+
+private:
+    // Implementation details are the simulator's own.
+    QByteArray pending_;
+    std::vector<LoggedCommand> log_;
+    QHash<QString, QString> values_;
+    std::vector<std::pair<QString, Fault>> faults_;
+    int answerDelayMs_ = 5;
+    // Date and time the controller was set to, as an offset from the PC's clock (seconds).
+    qint64 clockOffsetSeconds_ = 0;
+};
+
+}  // namespace qx::sim

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <memory>
+
+#include "ui/Controls.h"
+#include "ui/platform/Platform.h"
+
+namespace qx {
+
+class Comm;
+class FrmTerm;
+
+// The main window's logic: it owns the state of every control (Controls) and every handler.
+// The widget layer (ui/window) shows the controls and calls the handlers; tests call them
+// directly, on a virtual clock.
+class Form1 : public QObject {
+    Q_OBJECT
+public:
+    explicit Form1(Platform& platform, QObject* parent = nullptr);
+    ~Form1() override;
+
+    Controls& controls() { return controls_; }
+    Platform& platform() { return platform_; }
+    Comm& comm() { return *comm_; }
+    FrmTerm& frmTerm() { return *frmTerm_; }
+
+    // Window events.
+    void Form_Load();
+    void Form_Activate();  // runs its steps once, at the first activation
+    void Form_Unload();
+
+    // Connection and link choice.
+    void Command11_Click();  // "接続" (serial): connect and read all
+    void Command12_Click();  // "切断"
+    void Option7_Click();    // serial link chosen
+    void Option8_Click();    // LAN link chosen
+    void Combo1_LostFocus();
+    void Command60_Click();  // "ping"
+
+    // Single reads and time.
+    void Command5_Click(int index);  // caption buttons
+    void Command34_Click();          // "Set": PC date, time and UTC offset to the controller
+
+    // Timers. An interval of 0 stops a timer; any other value (re)starts it.
+    void setTimer1Interval(int ms);
+    int timer1Interval() const { return timer1Interval_; }
+    void setTimer2Interval(int ms);
+    int timer2Interval() const { return timer2Interval_; }
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Timer3_Timer();
+
+    // Small shared services of the window.
+    bool serialChosen() const;  // Option7 selected
+    void PlaySound(const QString& fileName);  // a sound file of the program's folder, e.g. "connect.mp3"
+    void Wait(double ms);
+    void PingIP(const QString& address);
+
+private:
+    Platform& platform_;
+    Controls controls_;
+    std::unique_ptr<Comm> comm_;
+    std::unique_ptr<FrmTerm> frmTerm_;
+    std::unique_ptr<Timer> timer1_, timer2_, timer3_;
+    int timer1Interval_ = 0;
+    int timer2Interval_ = 0;
+    bool activated_ = false;
+};
+
+}  // namespace qx

@@ -1,0 +1,118 @@
+#include "ui/Controls.h"
+
+namespace qx {
+
+Controls::Controls(const std::vector<ControlSpec>& layout, QObject* parent) : QObject(parent) {
+    for (const ControlSpec& spec : layout) {
+        State s;
+        s.spec = spec;
+        s.text = spec.text;
+        s.enabled = spec.enabled;
+        s.visible = spec.visible;
+        s.checked = spec.checked;
+        s.backColor = spec.backColor;
+        if (!states_.contains(spec.name)) order_.append(spec.name);
+        states_.insert(spec.name, s);
+    }
+}
+
+const Controls::State* Controls::state(const QString& name) const {
+    auto it = states_.constFind(name);
+    return it == states_.constEnd() ? nullptr : &it.value();
+}
+
+Controls::State* Controls::find(const QString& name) {
+    auto it = states_.find(name);
+    return it == states_.end() ? nullptr : &it.value();
+}
+
+QString Controls::text(const QString& name) const {
+    const State* s = state(name);
+    return s ? s->text : QString();
+}
+
+bool Controls::enabled(const QString& name) const {
+    const State* s = state(name);
+    return s && s->enabled;
+}
+
+bool Controls::visible(const QString& name) const {
+    const State* s = state(name);
+    return s && s->visible;
+}
+
+bool Controls::checked(const QString& name) const {
+    const State* s = state(name);
+    return s && s->checked;
+}
+
+quint32 Controls::backColor(const QString& name) const {
+    const State* s = state(name);
+    return s ? s->backColor : 0;
+}
+
+QStringList Controls::items(const QString& name) const {
+    const State* s = state(name);
+    return s ? s->spec.items : QStringList();
+}
+
+bool Controls::setText(const QString& name, const QString& text) {
+    State* s = find(name);
+    if (!s) return false;
+    if (s->text != text) {
+        s->text = text;
+        Q_EMIT changed(name);
+    }
+    return true;
+}
+
+bool Controls::setEnabled(const QString& name, bool enabled) {
+    State* s = find(name);
+    if (!s) return false;
+    if (s->enabled != enabled) {
+        s->enabled = enabled;
+        Q_EMIT changed(name);
+    }
+    return true;
+}
+
+bool Controls::setVisible(const QString& name, bool visible) {
+    State* s = find(name);
+    if (!s) return false;
+    if (s->visible != visible) {
+        s->visible = visible;
+        Q_EMIT changed(name);
+    }
+    return true;
+}
+
+bool Controls::setChecked(const QString& name, bool checked) {
+    State* s = find(name);
+    if (!s) return false;
+    if (checked && !s->spec.group.isEmpty()) {
+        for (const QString& other : order_) {
+            State& o = states_[other];
+            if (other != name && o.spec.group == s->spec.group && o.checked) {
+                o.checked = false;
+                Q_EMIT changed(other);
+            }
+        }
+    }
+    if (s->checked != checked) {
+        s->checked = checked;
+        Q_EMIT changed(name);
+    }
+    return true;
+}
+
+bool Controls::setBackColor(const QString& name, quint32 color) {
+    State* s = find(name);
+    if (!s) return false;
+    if (s->backColor != color) {
+        s->backColor = color;
+        Q_EMIT changed(name);
+    }
+    return true;
+}
+
+}  // namespace qx
