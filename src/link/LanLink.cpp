@@ -1,1 +1,102 @@
-// placeholder
+#include "link/LanLink.h"
+
+#include "read/Conversions.h"
+#include "read/QueryIndex.h"
+#include "read/ReplyParser.h"
+#include "shell/Form1.h"
+#include "ui/platform/TcpClient.h"
+
+namespace qx {
+
+namespace {
+constexpr int kRaAxisIndex = 53;
+constexpr int kDecAxisIndex = 55;
+}  // namespace
+
+FrmTerm::FrmTerm(Form1& form) : form_(form) {
+    retry_ = form_.platform().scheduler.createTimer([this] { reconnect(); });
+    retry_->setSingleShot(true);
+    QObject::connect(&Winsock1(), &TcpClient::dataArrived, &form_, [this] { Winsock1_DataArrival(); });
+    QObject::connect(&Winsock1(), &TcpClient::errorOccurred, &form_, [this] { Winsock1_Error(); });
+}
+
+FrmTerm::~FrmTerm() = default;
+
+TcpClient& FrmTerm::Winsock1() { return form_.platform().tcp; }
+
+bool FrmTerm::connected() const { return form_.platform().tcp.state() == TcpClient::Connected; }
+
+bool FrmTerm::connectAttemptEnded() const {
+    const int state = form_.platform().tcp.state();
+    if (state == TcpClient::Connected) return true;
+    const bool inProgress = state > TcpClient::Closed && state < TcpClient::Connected;
+    return !inProgress && !retry_->isActive();
+}
+
+void FrmTerm::NETconnect1() {
+    Winsock1().close();
+    host_ = trimmedText(form_.controls().text(QStringLiteral("Text13")));
+    Winsock1().connectToHost(host_, kControllerPort);
+    statusLog_ << QStringLiteral("Port:9999接続中\r\n");
+
+    // A refused or unanswered attempt is retried until the time limit; the window keeps working.
+    connectWaitRunning_ = true;
+    form_.platform().scheduler.waitUntil([this] { return connectAttemptEnded(); },
+                                         kConnectTimeLimitMs);
+    connectWaitRunning_ = false;
+    retry_->stop();
+    if (!connected()) Winsock1().close();
+
+    form_.PlaySound(QStringLiteral("connect.mp3"));
+    statusLog_ << QStringLiteral("コントロール盤(9999)接続しました。\r\n");
+    form_.controls().setEnabled(QStringLiteral("Command61"), false);
+    form_.controls().setEnabled(QStringLiteral("Command12"), true);
+}
+
+void FrmTerm::NETOffLine1() {
+    Winsock1().close();
+    form_.platform().scheduler.waitUntil(
+        [this] { return form_.platform().tcp.state() == TcpClient::Closed; },
+        kDisconnectTimeLimitMs);
+    form_.PlaySound(QStringLiteral("Deconnect.mp3"));
+    form_.controls().setEnabled(QStringLiteral("Command61"), true);
+    form_.controls().setEnabled(QStringLiteral("Command12"), false);
+}
+
+void FrmTerm::NET_TX(const QString& command) {
+    if (connected()) Winsock1().send(command.toLatin1());
+}
+
+// While a connect waits, a failed attempt is tried again shortly after; outside that wait the
+// link just stays closed, and the next LAN action connects anew.
+void FrmTerm::Winsock1_Error() {
+    Winsock1().close();
+    if (connectWaitRunning_) retry_->start(kRetryPauseMs);
+}
+
+void FrmTerm::reconnect() {
+    if (connectWaitRunning_) Winsock1().connectToHost(host_, kControllerPort);
+}
+
+void FrmTerm::Winsock1_DataArrival() {
+    rxBuffer_ += QString::fromLatin1(Winsock1().readAll());
+    while (!rxBuffer_.isEmpty()) {
+        const int hash = rxBuffer_.indexOf(QLatin1Char('#'));
+        if (hash < 0) {
+            // Text left without "#" is offered to the composite axis parse, then dropped.
+            if (QueryIndex == kRaAxisIndex || QueryIndex == kDecAxisIndex)
+                parseCompositeAxis(form_.controls(), rxBuffer_, QueryIndex);
+            rxBuffer_.clear();
+            return;
+        }
+        // One reply per arrival: what follows its "#" is dropped.
+        rxBuffer_ = rxBuffer_.left(hash);
+        if (!parseReply(form_.controls(), rxBuffer_, QueryIndex, Link::Lan)) {
+            rxBuffer_.clear();
+            return;
+        }
+        form_.platform().scheduler.processPendingEvents();
+    }
+}
+
+}  // namespace qx

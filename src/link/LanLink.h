@@ -2,6 +2,9 @@
 
 #include <QString>
 #include <QStringList>
+#include <memory>
+
+#include "ui/platform/Scheduler.h"
 
 namespace qx {
 
@@ -16,8 +19,11 @@ public:
     // A controller that does not answer would otherwise keep the connect waiting for a minute.
     static constexpr double kConnectTimeLimitMs = 5000;
     static constexpr double kDisconnectTimeLimitMs = 2000;
+    // Pause before a refused attempt is tried again inside the connect wait.
+    static constexpr int kRetryPauseMs = 200;
 
     explicit FrmTerm(Form1& form);
+    ~FrmTerm();
 
     TcpClient& Winsock1();
     bool connected() const;  // state 7
@@ -33,11 +39,15 @@ public:
     QStringList statusLog() const { return statusLog_; }
 
 private:
+    bool connectAttemptEnded() const;
+    void reconnect();
+
     Form1& form_;
     QString rxBuffer_;
     QStringList statusLog_;  // frmTerm's Text2: written, never shown
     bool connectWaitRunning_ = false;
     QString host_;
+    std::unique_ptr<Timer> retry_;
 };
 
 }  // namespace qx

@@ -1,1 +1,83 @@
-// placeholder
+#include "read/ReadAll.h"
+
+#include "link/LanLink.h"
+#include "link/SerialLink.h"
+#include "read/QueryIndex.h"
+#include "read/ReadAllTables.h"
+#include "shell/ControlLocking.h"
+#include "shell/Form1.h"
+
+namespace qx {
+
+bool retryNeeded(const Controls& controls, const RetryCheck& check) {
+    const QString control = QLatin1String(check.control);
+    switch (check.missing) {
+        case Missing::Empty:
+            return controls.text(control).isEmpty();
+        case Missing::Short:
+            return controls.text(control).size() < 2;
+        case Missing::LampsUnlit:
+            return controls.backColor(control) == kLampUnlit &&
+                   controls.backColor(QLatin1String(check.secondLamp)) == kLampUnlit;
+    }
+    return false;
+}
+
+void runRetryPasses(Form1& form, const std::function<void(const QString&)>& send) {
+    for (int pass = 0; pass < kRetryPasses; ++pass) {
+        bool retried = false;
+        for (const RetryCheck& check : kRetryChecks) {
+            if (!retryNeeded(form.controls(), check)) continue;
+            retried = true;
+            form.Wait(kRetryWaitMs);
+            QueryIndex = check.index;
+            send(QLatin1String(check.command));
+        }
+        if (!retried) break;
+    }
+}
+
+void readAllOverSerial(Form1& form) {
+    Comm& comm = form.comm();
+    Controls& controls = form.controls();
+    comm.COMM1open();
+    // Sending twenty seconds of queries into a port that did not open helps no one.
+    if (!comm.portOpen()) {
+        AllDispON(controls);
+        return;
+    }
+    AllDispOFF(controls);
+    form.Command34_Click();
+    for (const char* lamp : kDirectionLamps) controls.setBackColor(QLatin1String(lamp), kLampNotRead);
+
+    auto send = [&comm](const QString& command) { comm.send(command); };
+    for (const ReadAllQuery& q : kFirstPass) {
+        QueryIndex = q.index;
+        send(QLatin1String(q.command));
+        form.Wait(q.waitMs);
+    }
+    runRetryPasses(form, send);
+
+    form.PlaySound(QStringLiteral("yomikomiend.mp3"));
+    send(QStringLiteral(":Pe#"));
+    AllDispON(controls);
+    form.setTimer1Interval(1000);
+}
+
+void disconnectAndClear(Form1& form) {
+    Controls& controls = form.controls();
+    form.setTimer1Interval(0);
+    form.comm().COMM1close();
+    form.frmTerm().NETOffLine1();
+    for (const char* name : kClearedOnDisconnect) controls.setText(QLatin1String(name), QString());
+    for (const char* lamp : kLampsUnlitOnDisconnect)
+        controls.setBackColor(QLatin1String(lamp), kLampUnlit);
+    controls.setEnabled(QStringLiteral("Command61"), true);
+    controls.setEnabled(QStringLiteral("Command12"), false);
+    controls.setEnabled(QStringLiteral("Command6(14)"), true);
+    controls.setEnabled(QStringLiteral("Command6(15)"), true);
+    controls.setVisible(QStringLiteral("Command38"), true);
+    form.blinkPicture();
+}
+
+}  // namespace qx

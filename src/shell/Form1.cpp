@@ -1,35 +1,173 @@
 #include "shell/Form1.h"
 
+#include <QDir>
+
 #include "link/LanLink.h"
 #include "link/SerialLink.h"
+#include "operations/TimeAndSite.h"
+#include "read/Conversions.h"
+#include "read/ReadAll.h"
+#include "read/ReadAllTables.h"
+#include "shell/ControlLocking.h"
+#include "shell/Utilities.h"
 #include "ui/layout/Form1Layout.h"
+#include "write/CaptionButtons.h"
 
 namespace qx {
 
+namespace {
+constexpr int kPollIntervalMs = 1000;
+constexpr int kBlinkIntervalMs = 500;
+constexpr int kBlinkLengthMs = 3000;
+constexpr int kClockIntervalMs = 1000;
+}  // namespace
+
 Form1::Form1(Platform& platform, QObject* parent)
-    : QObject(parent), platform_(platform), controls_(form1Layout()) {}
+    : QObject(parent), platform_(platform), controls_(form1Layout()) {
+    comm_ = std::make_unique<Comm>(*this);
+    frmTerm_ = std::make_unique<FrmTerm>(*this);
+    timer1_ = platform_.scheduler.createTimer([this] { Timer1_Timer(); });
+    timer2_ = platform_.scheduler.createTimer([this] { Timer2_Timer(); });
+    timer3_ = platform_.scheduler.createTimer([this] { Timer3_Timer(); });
+}
 
 Form1::~Form1() = default;
 
-void Form1::Form_Load() {}
-void Form1::Form_Activate() {}
-void Form1::Form_Unload() {}
-void Form1::Command11_Click() {}
-void Form1::Command12_Click() {}
-void Form1::Option7_Click() {}
-void Form1::Option8_Click() {}
-void Form1::Combo1_LostFocus() {}
-void Form1::Command60_Click() {}
-void Form1::Command5_Click(int) {}
-void Form1::Command34_Click() {}
-void Form1::setTimer1Interval(int ms) { timer1Interval_ = ms; }
-void Form1::setTimer2Interval(int ms) { timer2Interval_ = ms; }
-void Form1::Timer1_Timer() {}
-void Form1::Timer2_Timer() {}
-void Form1::Timer3_Timer() {}
+// ---- window events -------------------------------------------------------------------------
+
+void Form1::Form_Load() {
+    Load_param();
+    Load_lan();
+    Load_comm();
+    gearFieldsEdited_ = false;
+    controls_.setVisible(QStringLiteral("Image3"), false);
+    timer3_->start(kClockIntervalMs);
+    Timer3_Timer();
+}
+
+// The window is activated again whenever the operator comes back from another application or a
+// dialog; locking the controls and repainting the lamps then would undo a read. Only the first
+// activation, at start-up, runs these steps.
+void Form1::Form_Activate() {
+    if (activated_) return;
+    activated_ = true;
+    AllDispOFF(controls_);
+    controls_.setEnabled(QStringLiteral("Command11"), true);
+    controls_.setEnabled(QStringLiteral("Command12"), false);
+    for (const char* lamp : kDirectionLamps) controls_.setBackColor(QLatin1String(lamp), kLampNotRead);
+    blinkPicture();
+    controls_.setVisible(QStringLiteral("Picture4"), false);
+}
+
+void Form1::Form_Unload() {
+    save_comm();
+    setTimer1Interval(0);
+    Wait(1000);
+    platform_.desktop.endProgram();
+}
+
+// ---- connection and link choice ------------------------------------------------------------
+
+void Form1::Command11_Click() { readAllOverSerial(*this); }
+
+void Form1::Command12_Click() { disconnectAndClear(*this); }
+
+void Form1::Option7_Click() {
+    controls_.setChecked(QStringLiteral("Option7"), true);
+    save_comm();
+    controls_.setVisible(QStringLiteral("Combo1"), true);
+    controls_.setVisible(QStringLiteral("Text13"), false);
+    controls_.setVisible(QStringLiteral("Command60"), false);
+    controls_.setVisible(QStringLiteral("Command11"), true);
+    controls_.setVisible(QStringLiteral("Command61"), false);
+    controls_.setVisible(QStringLiteral("Command70"), false);
+}
+
+void Form1::Option8_Click() {
+    controls_.setChecked(QStringLiteral("Option8"), true);
+    PingIP(trimmedText(controls_.text(QStringLiteral("Text13"))));
+    save_lan();
+    save_comm();
+    controls_.setVisible(QStringLiteral("Combo1"), false);
+    controls_.setVisible(QStringLiteral("Text13"), true);
+    controls_.setVisible(QStringLiteral("Command60"), true);
+    controls_.setVisible(QStringLiteral("Command11"), false);
+    controls_.setVisible(QStringLiteral("Command61"), true);
+    controls_.setVisible(QStringLiteral("Command70"), true);
+}
+
+void Form1::Combo1_LostFocus() {
+    const QString text = controls_.text(QStringLiteral("Combo1"));
+    for (int n = 1; n <= 19; ++n) {
+        if (text == QStringLiteral("COM%1").arg(n)) platform_.serial.setPortNumber(n);
+    }
+    Save_param();
+}
+
+void Form1::Command60_Click() {
+    PingIP(trimmedText(controls_.text(QStringLiteral("Text13"))));
+    save_lan();
+}
+
+// ---- single reads and time -----------------------------------------------------------------
+
+void Form1::Command5_Click(int index) { rereadField(*this, index); }
+
+void Form1::Command34_Click() { sendPcTimeToController(*this); }
+
+// ---- timers --------------------------------------------------------------------------------
+
+void Form1::setTimer1Interval(int ms) {
+    timer1Interval_ = ms;
+    if (ms > 0)
+        timer1_->start(ms);
+    else
+        timer1_->stop();
+}
+
+void Form1::setTimer2Interval(int ms) {
+    timer2Interval_ = ms;
+    if (ms > 0) {
+        timer2_->start(ms);
+    } else {
+        timer2_->stop();
+        controls_.setVisible(QStringLiteral("Image3"), false);  // a blink always ends hidden
+    }
+}
+
+void Form1::Timer1_Timer() {
+    if (timer1Interval_ != 0) Command5_Click(0);
+}
+
+void Form1::Timer2_Timer() {
+    const QString image = QStringLiteral("Image3");
+    controls_.setVisible(image, !controls_.visible(image));
+    if (timer2Interval_ == 0) controls_.setVisible(image, false);
+}
+
+void Form1::Timer3_Timer() { refreshClockDisplay(*this); }
+
+void Form1::blinkPicture() {
+    setTimer2Interval(kBlinkIntervalMs);
+    Wait(kBlinkLengthMs);
+    setTimer2Interval(0);
+}
+
+// ---- shared services -----------------------------------------------------------------------
+
 bool Form1::serialChosen() const { return controls_.checked(QStringLiteral("Option7")); }
-void Form1::PlaySound(const QString&) {}
+
+void Form1::PlaySound(const QString& fileName) {
+    platform_.sound.play(QDir(platform_.folders.programFolder()).filePath(fileName));
+}
+
 void Form1::Wait(double ms) { platform_.scheduler.wait(ms); }
-void Form1::PingIP(const QString&) {}
+
+void Form1::PingIP(const QString& address) {
+    if (!platform_.pinger.socketsInitialize()) return;
+    const bool ok = GetStatusCode(platform_.pinger.ping(address)) == QLatin1String(kPingSuccess);
+    controls_.setText(QStringLiteral("Command60"), ok ? QStringLiteral("OK") : QStringLiteral("NG"));
+    PlaySound(ok ? QStringLiteral("IP.mp3") : QStringLiteral("IPno.mp3"));
+}
 
 }  // namespace qx

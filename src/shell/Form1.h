@@ -44,9 +44,9 @@ public:
     void Command34_Click();          // "Set": PC date, time and UTC offset to the controller
 
     // Timers. An interval of 0 stops a timer; any other value (re)starts it.
-    void setTimer1Interval(int ms);
+    void setTimer1Interval(int ms);  // Timer1: the one-second MaxRate poll
     int timer1Interval() const { return timer1Interval_; }
-    void setTimer2Interval(int ms);
+    void setTimer2Interval(int ms);  // Timer2: the picture blink
     int timer2Interval() const { return timer2Interval_; }
     void Timer1_Timer();
     void Timer2_Timer();
@@ -57,6 +57,16 @@ public:
     void PlaySound(const QString& fileName);  // a sound file of the program's folder, e.g. "connect.mp3"
     void Wait(double ms);
     void PingIP(const QString& address);
+    // Blinks Image3 for three seconds.
+    void blinkPicture();
+
+    // The local settings files (link choice, LAN address, serial port number).
+    void save_comm();
+    void Load_comm();
+    void save_lan();
+    void Load_lan();
+    void Save_param();
+    void Load_param();
 
 private:
     Platform& platform_;
@@ -67,6 +77,7 @@ private:
     int timer1Interval_ = 0;
     int timer2Interval_ = 0;
     bool activated_ = false;
+    bool gearFieldsEdited_ = false;
 };
 
 }  // namespace qx

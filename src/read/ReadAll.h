@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+namespace qx {
+
+class Controls;
+class Form1;
+struct RetryCheck;
+
+// Connect over serial and read every setting: the "接続" button of the serial link.
+void readAllOverSerial(Form1& form);
+
+// The "切断" button: stop the poll, close both links, empty the fields and unlight the lamps.
+void disconnectAndClear(Form1& form);
+
+// Whether a retry pass asks this query again.
+bool retryNeeded(const Controls& controls, const RetryCheck& check);
+
+// Up to four passes that ask again for what is still missing, each send made by `send`.
+void runRetryPasses(Form1& form, const std::function<void(const QString&)>& send);
+
+}  // namespace qx
