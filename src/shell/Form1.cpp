@@ -165,7 +165,7 @@ void Form1::Wait(double ms) { platform_.scheduler.wait(ms); }
 
 void Form1::PingIP(const QString& address) {
     if (!platform_.pinger.socketsInitialize()) return;
-    const bool ok = GetStatusCode(platform_.pinger.ping(address)) == QLatin1String(kPingSuccess);
+    const bool ok = GetStatusCode(platform_.pinger.ping(address)) == QString::fromUtf8(kPingSuccess);
     controls_.setText(QStringLiteral("Command60"), ok ? QStringLiteral("OK") : QStringLiteral("NG"));
     PlaySound(ok ? QStringLiteral("IP.mp3") : QStringLiteral("IPno.mp3"));
 }

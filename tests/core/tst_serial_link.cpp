@@ -23,7 +23,7 @@ private Q_SLOTS:
         QTest::newRow("one reply") << Arrivals{{0, "1234#"}} << QStringList{"1234"};
         QTest::newRow("two replies in one event") << Arrivals{{0, "12#34#"}} << QStringList{"12", "34"};
         QTest::newRow("reply in pieces within a burst")
-            << Arrivals{{0, "12"}, {8, "8"}, {16, "00#"}} << QStringList{"12800"};
+            << Arrivals{{0, "1"}, {8, "5"}, {16, "0#"}} << QStringList{"150"};
         QTest::newRow("fragment, silence, rest") << Arrivals{{0, "12"}, {60, "34#"}} << QStringList{"34"};
         QTest::newRow("bare 1 of a set command") << Arrivals{{0, "1"}, {100, "150#"}} << QStringList{"150"};
         // A rejected reply ends the event; the text after it is handled with the next event.

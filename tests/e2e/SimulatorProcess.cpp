@@ -1,0 +1,39 @@
+#include "SimulatorProcess.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+
+SimulatorProcess::SimulatorProcess(const QStringList& arguments) {
+    process_.start(QStringLiteral(QX_SIM_PROGRAM),
+                   arguments + QStringList{QStringLiteral("--log"), dir_.filePath(QStringLiteral("sim.log"))});
+    QDeadlineTimer deadline(10000);
+    QByteArray out;
+    while (!deadline.hasExpired() && process_.state() != QProcess::NotRunning) {
+        process_.waitForReadyRead(100);
+        out += process_.readAllStandardOutput();
+        for (const QByteArray& line : out.split('\n')) {
+            const QList<QByteArray> parts = line.trimmed().split(' ');
+            if (parts.size() >= 2 && parts[0] == "pty") ptyPath_ = QString::fromLatin1(parts[1]);
+            if (parts.size() >= 3 && parts[0] == "tcp") tcpPort_ = parts[2].toUShort();
+        }
+        const bool wantsPty = !arguments.contains(QStringLiteral("--no-pty"));
+        const bool wantsTcp = !arguments.contains(QStringLiteral("--no-tcp"));
+        if ((!wantsPty || !ptyPath_.isEmpty()) && (!wantsTcp || tcpPort_ != 0)) break;
+    }
+}
+
+SimulatorProcess::~SimulatorProcess() {
+    process_.terminate();
+    if (!process_.waitForFinished(3000)) process_.kill();
+}
+
+QList<SimulatorProcess::Received> SimulatorProcess::received() const {
+    QList<Received> out;
+    QFile log(dir_.filePath(QStringLiteral("sim.log")));
+    if (!log.open(QIODevice::ReadOnly)) return out;
+    for (const QByteArray& line : log.readAll().split('\n')) {
+        const int blank = line.indexOf(' ');
+        if (blank > 0) out.append({line.left(blank).toLongLong(), QString::fromLatin1(line.mid(blank + 1))});
+    }
+    return out;
+}

@@ -1,0 +1,122 @@
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QtTest>
+
+#include "SimulatorProcess.h"
+#include "shell/Form1.h"
+#include "ui/qt/QtPlatform.h"
+#include "ui/window/Form1Window.h"
+
+using namespace qx;
+
+namespace {
+
+const QStringList kFirstPass{
+    ":GVP#",  ":GXE1#", ":GXE4#", ":GXE5#", ":GXE7#", ":GXEE#", ":Gg#",   ":Gt#",   ":GG#",   ":%BR#",  ":%BD#",
+    ":GXEA#", ":GXE9#", ":Go#",   ":Gh#",   ":GX81#", ":GX80#", ":GXEF#", ":GXEG#", ":GXEH#", ":G1#",   ":G2#",
+    ":GXEL#", ":GXEM#", ":GXEN#", ":GXEI#", ":GX95#", ":GXEQ#", ":GXEP#", ":GXES#", ":GXET#", ":GXEa#", ":GXEb#",
+    ":GXEc#", ":GXEd#", ":GXEe#", ":GXEf#", ":GXEm#", ":GX97#", ":GXEU#", ":GXA1#", ":GXA2#", ":GXA1#", ":GXA2#"};
+
+// The whole program on the real platform, its settings in a temporary folder.
+struct Program {
+    QTemporaryDir home;
+    std::unique_ptr<QtPlatform> platform;
+    std::unique_ptr<Form1> form;
+    std::unique_ptr<Form1Window> window;
+
+    Program() {
+        qputenv("QUORVELX_HOME", home.path().toLocal8Bit());
+        platform = std::make_unique<QtPlatform>();
+        form = std::make_unique<Form1>(platform->platform());
+        form->Form_Load();
+        window = std::make_unique<Form1Window>(*form);
+        window->show();
+        // The first activation blinks for three seconds; let it finish.
+        QTRY_VERIFY_WITH_TIMEOUT(!form->controls().visible(QStringLiteral("Picture4")), 10000);
+    }
+
+    template <typename W>
+    W* widget(const QString& name) const {
+        return window->findChild<W*>(name);
+    }
+    QString text(const QString& name) const { return form->controls().text(name); }
+};
+
+}  // namespace
+
+class EndToEndTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // "接続" on the serial link, through a pseudo-terminal, against a controller that answers
+    // everything: the time is set, then the 44 queries of the first pass in order with their
+    // waits, nothing asked twice, ":Pe#" last.
+    void serialReadAllThroughPty() {
+        SimulatorProcess sim({QStringLiteral("--no-tcp")});
+        QVERIFY(!sim.ptyPath().isEmpty());
+        qputenv("QUORVELX_COM10", sim.ptyPath().toLocal8Bit());
+        Program program;
+
+        auto* connect = program.widget<QAbstractButton>(QStringLiteral("Command11"));
+        QVERIFY(connect);
+        QElapsedTimer elapsed;
+        elapsed.start();
+        connect->click();  // returns when the read-all has ended
+        const qint64 tookMs = elapsed.elapsed();
+
+        QList<SimulatorProcess::Received> received = sim.received();
+        QStringList commands;
+        for (const auto& r : received) commands << r.command;
+        const QStringList expected = commands.mid(0, 5) + kFirstPass + QStringList{":Pe#"};
+        QCOMPARE(commands.size(), 5 + 44 + 1);
+        QVERIFY(commands[0].startsWith(QLatin1String(":SG")));
+        QVERIFY(commands[1].startsWith(QLatin1String(":SC")));
+        QVERIFY(commands[2].startsWith(QLatin1String(":SL")));
+        QCOMPARE(commands.mid(3, 2), (QStringList{":GX81#", ":GX80#"}));
+        QCOMPARE(commands, expected);
+
+        // The waits: 100 ms after each query, 1000 ms after each composite query.
+        const qint64 firstPassMs = received[49].atMs - received[5].atMs;
+        qInfo("read-all took %lld ms; first pass %lld ms", tookMs, firstPassMs);
+        QVERIFY2(firstPassMs >= 8000 && firstPassMs < 8800, qPrintable(QString::number(firstPassMs)));
+
+        for (const char* field : {"Text1(0)", "Text1(1)", "Text1(3)", "Text1(5)", "Text1(6)", "Text1(8)", "Text1(14)",
+                                  "Text1(15)", "Text1(21)", "Text1(41)", "Text1(100)", "Text1(103)", "Combo3"})
+            QVERIFY2(!program.text(QLatin1String(field)).isEmpty(), field);
+        auto* longitude = program.widget<QLineEdit>(QStringLiteral("Text1(5)"));
+        QVERIFY(longitude);
+        QCOMPARE(longitude->text(), program.text(QStringLiteral("Text1(5)")));
+        QVERIFY(program.widget<QAbstractButton>(QStringLiteral("Command34"))->isEnabled());
+        QCOMPARE(program.form->timer1Interval(), 1000);
+    }
+
+    // A device that goes away while open closes the port, as a disconnect would.
+    void vanishingPtyClosesThePort() {
+        SimulatorProcess sim({QStringLiteral("--no-tcp"), QStringLiteral("--fault"), QStringLiteral(":GXE1#=drop")});
+        QVERIFY(!sim.ptyPath().isEmpty());
+        qputenv("QUORVELX_COM10", sim.ptyPath().toLocal8Bit());
+        Program program;
+        program.platform->serial().setPortNumber(10);
+        QVERIFY(program.platform->serial().open());
+        program.form->controls().setEnabled(QStringLiteral("Command11"), false);
+        program.form->Command5_Click(0);  // the simulator drops its device instead of answering
+        QTRY_VERIFY_WITH_TIMEOUT(!program.platform->serial().isOpen(), 5000);
+        QVERIFY(program.form->controls().enabled(QStringLiteral("Command11")));
+        QVERIFY(!program.form->controls().enabled(QStringLiteral("Command12")));
+    }
+
+    // Over the LAN a caption button connects to port 9999 and its reply lands in the field.
+    void lanCaptionButtonOverTcp() {
+        SimulatorProcess sim({QStringLiteral("--no-pty"), QStringLiteral("--tcp-port"), QStringLiteral("9999")});
+        if (sim.tcpPort() != 9999) QSKIP("port 9999 is taken on this machine");
+        Program program;
+        program.form->controls().setText(QStringLiteral("Text13"), QStringLiteral("127.0.0.1"));
+        program.form->Option8_Click();
+        program.form->Command5_Click(0);
+        QTRY_VERIFY_WITH_TIMEOUT(!program.text(QStringLiteral("Text1(0)")).isEmpty(), 5000);
+        QCOMPARE(sim.received().last().command, QStringLiteral(":GXE1#"));
+    }
+};
+
+QTEST_MAIN(EndToEndTest)
+#include "tst_e2e.moc"
