@@ -1,22 +1,26 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QHash>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace qx::sim {
+
+struct SetRule;
 
 // What the simulated controller does wrong for one command, when told to.
 struct Fault {
     enum class Kind {
         None,
-        NoAnswer,   // the command is logged and applied but never answered
-        Late,       // the answer comes delayMs later than usual
-        Split,      // the answer comes in `pieces` pieces, gapMs apart
-        Garbage,    // the answer is replaced by `text` (sent as it stands, no "#" added)
-        Drop        // the connection (TCP) or the device (pty) goes away instead of answering
+        NoAnswer,  // the command is logged and applied but never answered
+        Late,      // the answer comes delayMs later than usual
+        Split,     // the answer comes in `pieces` pieces, gapMs apart
+        Garbage,   // the answer is replaced by `text` (sent as it stands, no "#" added)
+        Drop       // the connection (TCP) or the device (pty) goes away instead of answering
     };
     Kind kind = Kind::None;
     int delayMs = 0;
@@ -47,22 +51,41 @@ public:
 
     std::vector<Output> receive(const QByteArray& bytes, qint64 nowMs);
 
+    // Forgets a command that has begun but not ended (a client went away in the middle of it), so
+    // that its start does not spoil the next client's first command.
+    void discardPartialInput() { pending_.clear(); }
+
     // A fault for every command that starts with `commandPrefix` (":GXEL#", ":SG" ...).
+    // Setting a fault for a prefix again replaces it; the longest matching prefix wins.
+    // Garbage and Drop act also on commands that have no answer; the others shape the answer.
     void setFault(const QString& commandPrefix, const Fault& fault);
     void clearFaults();
 
     // Usual delay between a command and its answer.
     void setAnswerDelayMs(int ms);
 
-    // The reply body (without "#") of a query, as the controller would give it now.
+    // The reply body (without "#") of a query, as the controller would give it now; empty for a
+    // command the controller does not answer.
     QString queryValue(const QString& query) const;
     void setQueryValue(const QString& query, const QString& value);
+
+    // The PC clock that the controller's own clock runs from (the system's local time unless a
+    // test sets another). ":SC"/":SL" move the controller's clock relative to it.
+    void setPcClock(std::function<QDateTime()> pcClock);
+    QDateTime controllerTime() const;
 
     const std::vector<LoggedCommand>& log() const { return log_; }
     void clearLog() { log_.clear(); }
 
 private:
-    // Implementation details are the simulator's own.
+    std::vector<QString> takeCommands();
+    QByteArray answer(const QString& command);
+    bool isQuery(const QString& command) const;
+    bool apply(const SetRule& rule, const QString& argument);
+    bool setClock(const QDateTime& controllerTime);
+    void setHomeToPole();
+    std::optional<Fault> takeFault(const QString& command);
+
     QByteArray pending_;
     std::vector<LoggedCommand> log_;
     QHash<QString, QString> values_;
@@ -70,6 +93,7 @@ private:
     int answerDelayMs_ = 5;
     // Date and time the controller was set to, as an offset from the PC's clock (seconds).
     qint64 clockOffsetSeconds_ = 0;
+    std::function<QDateTime()> pcClock_;
 };
 
 }  // namespace qx::sim

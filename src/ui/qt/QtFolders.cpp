@@ -1,0 +1,59 @@
+#include "ui/qt/QtFolders.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+namespace qx {
+
+namespace {
+
+const QString kHomeVariable = QStringLiteral("QUORVELX_HOME");
+const QString kSoundsVariable = QStringLiteral("QUORVELX_SOUNDS");
+
+// Tried by creating a file rather than read from the permission bits, which say nothing when
+// the tool runs as root or under access lists.
+bool canCreateFilesIn(const QString& folder) {
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral("quorvelx-probe-XXXXXX")));
+    return probe.open();  // removed again when the probe goes
+}
+
+QString createdFolder(const QString& folder) {
+    QDir().mkpath(folder);
+    return folder;
+}
+
+}  // namespace
+
+QtFolders::QtFolders(QProcessEnvironment environment, QString programDir)
+    : environment_(std::move(environment)), programDir_(std::move(programDir)) {}
+
+QString QtFolders::settingsFolder() const {
+    if (!settingsFolder_) {
+        settingsFolder_ = chooseSettingsFolder();
+    }
+    return *settingsFolder_;
+}
+
+QString QtFolders::chooseSettingsFolder() const {
+    const QString home = environment_.value(kHomeVariable);
+    if (!home.isEmpty()) {
+        return createdFolder(home);
+    }
+    if (canCreateFilesIn(programDir())) {
+        return programDir();
+    }
+    return createdFolder(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+}
+
+QString QtFolders::programFolder() const {
+    const QString sounds = environment_.value(kSoundsVariable);
+    return sounds.isEmpty() ? programDir() : sounds;
+}
+
+QString QtFolders::programDir() const {
+    return programDir_.isEmpty() ? QCoreApplication::applicationDirPath() : programDir_;
+}
+
+}  // namespace qx

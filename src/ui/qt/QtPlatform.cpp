@@ -1,0 +1,9 @@
+#include "ui/qt/QtPlatform.h"
+
+namespace qx {
+
+QtPlatform::QtPlatform()
+    : desktop_(scheduler_), platform_{scheduler_, clock_,  serial_,  tcp_,    messages_,
+                                      sound_,     pinger_, desktop_, folders_} {}
+
+}  // namespace qx

@@ -1,0 +1,47 @@
+#include "ui/qt/QtSound.h"
+
+#include <QApplication>
+#include <QAudioOutput>
+#include <QFileInfo>
+#include <QMediaPlayer>
+#include <QUrl>
+
+namespace qx {
+
+struct QtSound::Player {
+    explicit Player(const QString& filePath) {
+        media.setAudioOutput(&output);
+        media.setSource(QUrl::fromLocalFile(filePath));
+    }
+
+    QAudioOutput output;
+    QMediaPlayer media;
+};
+
+QtSound::QtSound() = default;
+
+QtSound::~QtSound() = default;
+
+void QtSound::play(const QString& filePath) {
+    if (!QFileInfo(filePath).isFile()) {
+        return;
+    }
+    QMediaPlayer& media = playerFor(filePath).media;
+    media.stop();
+    media.setPosition(0);
+    media.play();
+}
+
+QtSound::Player& QtSound::playerFor(const QString& filePath) {
+    std::unique_ptr<Player>& player = players_[filePath];
+    if (!player) {
+        player = std::make_unique<Player>(filePath);
+    }
+    return *player;
+}
+
+void QtSound::beep() {
+    QApplication::beep();
+}
+
+}  // namespace qx

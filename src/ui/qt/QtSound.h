@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <map>
+#include <memory>
+
+#include "ui/platform/Sound.h"
+
+class QAudioOutput;
+class QMediaPlayer;
+
+namespace qx {
+
+// Sound files through Qt Multimedia. Each file gets its own player the first time it is played
+// (a machine without audio pays nothing at start-up) and keeps it, so that playing it again
+// restarts it from the beginning, as a close-open-play of the file did.
+class QtSound : public Sound {
+  public:
+    QtSound();
+    ~QtSound() override;
+
+    void play(const QString& filePath) override;
+    void beep() override;
+
+    // How many files have a player by now.
+    int playerCount() const { return static_cast<int>(players_.size()); }
+
+  private:
+    struct Player;
+    Player& playerFor(const QString& filePath);
+
+    std::map<QString, std::unique_ptr<Player>> players_;
+};
+
+}  // namespace qx

@@ -1,0 +1,78 @@
+#include "ui/window/Form1Window.h"
+
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QTimer>
+
+#include "shell/Form1.h"
+#include "ui/layout/Form1Layout.h"
+#include "ui/window/ControlBinding.h"
+#include "ui/window/ControlWidgets.h"
+#include "ui/window/Form1Events.h"
+
+namespace qx {
+
+namespace {
+
+// The layout's sizes are measured for a 12-pixel font; the IPA Gothic face shows the Japanese
+// captions where the system has it.
+QFont windowFont(QFont font) {
+    const QStringList families = QFontDatabase::families();
+    for (const char* preferred : {"IPAGothic", "IPAPGothic"}) {
+        if (families.contains(QLatin1String(preferred))) {
+            font.setFamily(QLatin1String(preferred));
+            break;
+        }
+    }
+    font.setPixelSize(12);
+    return font;
+}
+
+}  // namespace
+
+Form1Window::Form1Window(Form1& form, QWidget* parent) : QWidget(parent), form_(form) {
+    setWindowTitle(QString::fromUtf8(kForm1Title));
+    setFixedSize(kForm1Width, kForm1Height);
+    setFont(windowFont(font()));
+    createWidgets();
+    // The binding connects first, so that a handler finds the operator's edit in the model.
+    new ControlBinding(form_.controls(), widgets_, this);
+    wireEvents();
+}
+
+void Form1Window::createWidgets() {
+    const Controls& controls = form_.controls();
+    for (const QString& name : controls.names()) {
+        const ControlSpec& spec = controls.state(name)->spec;
+        QWidget* parent = spec.parent.isEmpty() ? this : widgets_.value(spec.parent, this);
+        widgets_.insert(name, createControlWidget(spec, parent));
+    }
+}
+
+void Form1Window::wireEvents() {
+    for (const EventRoute& route : form1EventRoutes()) {
+        Form1& form = form_;
+        if (!connectEvent(route.control, route.event, [&form, route] { route.run(form); }))
+            qWarning("Form1Window: no event for %s", qPrintable(route.control));
+    }
+}
+
+bool Form1Window::connectEvent(const QString& control, ControlEvent event,
+                               std::function<void()> action) {
+    return hookEvent(widgets_.value(control), event, std::move(action));
+}
+
+void Form1Window::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (activationQueued_) return;
+    activationQueued_ = true;
+    // Queued, so that the activation steps (and their waits) run once the window is up.
+    QTimer::singleShot(0, this, [this] { form_.Form_Activate(); });
+}
+
+void Form1Window::closeEvent(QCloseEvent* event) {
+    form_.Form_Unload();
+    event->accept();
+}
+
+}  // namespace qx

@@ -1,0 +1,63 @@
+// Draws the main window offscreen with sample values and writes one PNG per page:
+//   quorvelx_screens <output folder>
+// page0.png .. page4.png show the window as after a read; pageN-panels.png show the same page
+// with the panels that are hidden by design (motor gear, "書き込み中", hints, fine trim).
+
+#include <QApplication>
+#include <QDir>
+#include <QFontDatabase>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+#include "shell/Form1.h"
+#include "ui/window/Form1Window.h"
+#include "ui/window/screens/OfflinePlatform.h"
+#include "ui/window/screens/SampleValues.h"
+
+namespace {
+
+bool savePage(qx::Form1Window& window, int page, const QString& path) {
+    auto* tabs = qobject_cast<QTabWidget*>(window.control(QStringLiteral("SSTab1")));
+    tabs->setCurrentIndex(page);
+    return window.grab().save(path);
+}
+
+void useJapaneseFont(QApplication& app) {
+    const QStringList families = QFontDatabase::families();
+    for (const char* family : {"IPAGothic", "IPAPGothic"}) {
+        if (families.contains(QLatin1String(family))) {
+            app.setFont(QFont(QLatin1String(family)));
+            return;
+        }
+    }
+    qWarning("No IPA Gothic font: Japanese captions may not render");
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    useJapaneseFont(app);
+    const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs"));
+    if (!out.exists() && !QDir().mkpath(out.path())) return 1;
+
+    QTemporaryDir settings;
+    qx::screens::OfflinePlatform offline(settings.path());
+    qx::Form1 form(offline.platform);
+    form.Form_Load();
+    qx::screens::fillSampleValues(form.controls());
+    qx::Form1Window window(form);
+
+    bool ok = true;
+    for (int page = 0; page < 5; ++page)
+        ok &= savePage(window, page, out.filePath(QStringLiteral("page%1.png").arg(page)));
+
+    qx::Controls& controls = form.controls();
+    for (const char* panel : {"Picture6", "Picture7", "Picture4", "Picture9"})
+        controls.setVisible(QLatin1String(panel), true);
+    for (int page : {0, 2, 3})
+        ok &= savePage(window, page, out.filePath(QStringLiteral("page%1-panels.png").arg(page)));
+    return ok ? 0 : 1;
+}
