@@ -59,7 +59,7 @@ std::optional<Options> parseOptions(const QCoreApplication& app) {
     const QCommandLineOption fault(
         QStringLiteral("fault"),
         QStringLiteral("PREFIX=KIND[:MS][@TIMES], KIND: noanswer, late, split, garbage, drop."),
-        QStringLiteral("SPEC"));
+        QStringLiteral("FAULT"));
     parser.addOptions({tcpPort, noTcp, noPty, log, fault});
     parser.process(app);
 
@@ -74,10 +74,10 @@ std::optional<Options> parseOptions(const QCoreApplication& app) {
     options.tcp = !parser.isSet(noTcp);
     options.pty = !parser.isSet(noPty);
     options.logFile = parser.value(log);
-    for (const QString& spec : parser.values(fault)) {
-        auto parsed = qx::sim::parseFaultOption(spec);
+    for (const QString& design : parser.values(fault)) {
+        auto parsed = qx::sim::parseFaultOption(design);
         if (!parsed) {
-            std::fprintf(stderr, "bad --fault: %s\n", qPrintable(spec));
+            std::fprintf(stderr, "bad --fault: %s\n", qPrintable(design));
             return std::nullopt;
         }
         options.faults.push_back(*parsed);

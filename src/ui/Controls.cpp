@@ -2,17 +2,17 @@
 
 namespace qx {
 
-Controls::Controls(const std::vector<ControlSpec>& layout, QObject* parent) : QObject(parent) {
-    for (const ControlSpec& spec : layout) {
+Controls::Controls(const std::vector<ControlDesign>& layout, QObject* parent) : QObject(parent) {
+    for (const ControlDesign& design : layout) {
         State s;
-        s.spec = spec;
-        s.text = spec.text;
-        s.enabled = spec.enabled;
-        s.visible = spec.visible;
-        s.checked = spec.checked;
-        s.backColor = spec.backColor;
-        if (!states_.contains(spec.name)) order_.append(spec.name);
-        states_.insert(spec.name, s);
+        s.design = design;
+        s.text = design.text;
+        s.enabled = design.enabled;
+        s.visible = design.visible;
+        s.checked = design.checked;
+        s.backColor = design.backColor;
+        if (!states_.contains(design.name)) order_.append(design.name);
+        states_.insert(design.name, s);
     }
 }
 
@@ -53,7 +53,7 @@ quint32 Controls::backColor(const QString& name) const {
 
 QStringList Controls::items(const QString& name) const {
     const State* s = state(name);
-    return s ? s->spec.items : QStringList();
+    return s ? s->design.items : QStringList();
 }
 
 bool Controls::setText(const QString& name, const QString& text) {
@@ -89,10 +89,10 @@ bool Controls::setVisible(const QString& name, bool visible) {
 bool Controls::setChecked(const QString& name, bool checked) {
     State* s = find(name);
     if (!s) return false;
-    if (checked && !s->spec.group.isEmpty()) {
+    if (checked && !s->design.group.isEmpty()) {
         for (const QString& other : order_) {
             State& o = states_[other];
-            if (other != name && o.spec.group == s->spec.group && o.checked) {
+            if (other != name && o.design.group == s->design.group && o.checked) {
                 o.checked = false;
                 Q_EMIT changed(other);
             }

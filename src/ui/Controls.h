@@ -29,7 +29,7 @@ enum class ControlKind {
 };
 
 // One control of the window as designed: what the layout places and what the logic starts from.
-struct ControlSpec {
+struct ControlDesign {
     QString name;    // "Command11", or "Text1(5)" for element 5 of the array Text1
     ControlKind kind = ControlKind::Label;
     QString parent;  // name of the container; empty for the window itself
@@ -55,7 +55,7 @@ class Controls : public QObject {
     Q_OBJECT
 public:
     struct State {
-        ControlSpec spec;  // kind, parent, geometry and design values
+        ControlDesign design;  // kind, parent, geometry and design values
         QString text;
         bool enabled = true;
         bool visible = true;
@@ -63,7 +63,7 @@ public:
         quint32 backColor = 0;
     };
 
-    explicit Controls(const std::vector<ControlSpec>& layout, QObject* parent = nullptr);
+    explicit Controls(const std::vector<ControlDesign>& layout, QObject* parent = nullptr);
 
     bool exists(const QString& name) const { return states_.contains(name); }
     const State* state(const QString& name) const;

@@ -20,7 +20,7 @@ private Q_SLOTS:
         controls = std::make_unique<Controls>(form1Layout());
         for (const QString& name : controls->names()) {
             const Controls::State* s = controls->state(name);
-            if (s->spec.kind == ControlKind::TextBox || s->spec.kind == ControlKind::ComboBox)
+            if (s->design.kind == ControlKind::TextBox || s->design.kind == ControlKind::ComboBox)
                 controls->setText(name, kOld);
         }
     }

@@ -11,25 +11,25 @@ using namespace qx;
 
 namespace {
 
-QHash<QString, ControlSpec> byName(const std::vector<ControlSpec>& layout) {
-    QHash<QString, ControlSpec> map;
-    for (const ControlSpec& spec : layout) map.insert(spec.name, spec);
+QHash<QString, ControlDesign> byName(const std::vector<ControlDesign>& layout) {
+    QHash<QString, ControlDesign> map;
+    for (const ControlDesign& design : layout) map.insert(design.name, design);
     return map;
 }
 
 // The page a control sits on ("Picture2(3)"), or "" for a control of the window itself.
-QString pageOf(const QHash<QString, ControlSpec>& specs, const QString& name) {
-    for (QString at = name; !at.isEmpty(); at = specs.value(at).parent)
-        if (specs.value(at).kind == ControlKind::Page) return at;
+QString pageOf(const QHash<QString, ControlDesign>& designs, const QString& name) {
+    for (QString at = name; !at.isEmpty(); at = designs.value(at).parent)
+        if (designs.value(at).kind == ControlKind::Page) return at;
     return QString();
 }
 
 // The indexes of the elements of a control array present in the layout.
-QSet<int> elementsOf(const std::vector<ControlSpec>& layout, const QString& array) {
+QSet<int> elementsOf(const std::vector<ControlDesign>& layout, const QString& array) {
     const QRegularExpression pattern(QStringLiteral("^%1\\((\\d+)\\)$").arg(array));
     QSet<int> indexes;
-    for (const ControlSpec& spec : layout) {
-        const QRegularExpressionMatch m = pattern.match(spec.name);
+    for (const ControlDesign& design : layout) {
+        const QRegularExpressionMatch m = pattern.match(design.name);
         if (m.hasMatch()) indexes.insert(m.captured(1).toInt());
     }
     return indexes;
@@ -51,8 +51,8 @@ bool isContainer(ControlKind kind) {
 class WindowLayoutTest : public QObject {
     Q_OBJECT
 
-    const std::vector<ControlSpec> layout_ = form1Layout();
-    const QHash<QString, ControlSpec> specs_ = byName(layout_);
+    const std::vector<ControlDesign> layout_ = form1Layout();
+    const QHash<QString, ControlDesign> specs_ = byName(layout_);
 
   private Q_SLOTS:
     void windowSizeAndTitle() {
@@ -63,20 +63,20 @@ class WindowLayoutTest : public QObject {
 
     void namesAreUnique() {
         QSet<QString> seen;
-        for (const ControlSpec& spec : layout_) {
-            QVERIFY2(!seen.contains(spec.name), qPrintable(spec.name));
-            seen.insert(spec.name);
+        for (const ControlDesign& design : layout_) {
+            QVERIFY2(!seen.contains(design.name), qPrintable(design.name));
+            seen.insert(design.name);
         }
     }
 
     void parentsComeFirstAndHoldControls() {
         QSet<QString> listed;
-        for (const ControlSpec& spec : layout_) {
-            if (!spec.parent.isEmpty()) {
-                QVERIFY2(listed.contains(spec.parent), qPrintable(spec.name));
-                QVERIFY2(isContainer(specs_.value(spec.parent).kind), qPrintable(spec.name));
+        for (const ControlDesign& design : layout_) {
+            if (!design.parent.isEmpty()) {
+                QVERIFY2(listed.contains(design.parent), qPrintable(design.name));
+                QVERIFY2(isContainer(specs_.value(design.parent).kind), qPrintable(design.name));
             }
-            listed.insert(spec.name);
+            listed.insert(design.name);
         }
     }
 
@@ -84,12 +84,12 @@ class WindowLayoutTest : public QObject {
         const QStringList captions{"モーターギア設定", "日時/観測地", "動作制限項目", "運転動作",
                                    "WiFi設定"};
         QStringList pages;
-        for (const ControlSpec& spec : layout_)
-            if (spec.kind == ControlKind::Page) pages << spec.name;
+        for (const ControlDesign& design : layout_)
+            if (design.kind == ControlKind::Page) pages << design.name;
         QCOMPARE(pages, QStringList({"Picture2(0)", "Picture2(1)", "Picture2(2)", "Picture2(3)",
                                      "Picture2(4)"}));
         for (int i = 0; i < 5; ++i) {
-            const ControlSpec page = specs_.value(element("Picture2", i));
+            const ControlDesign page = specs_.value(element("Picture2", i));
             QCOMPARE(page.parent, QStringLiteral("SSTab1"));
             QCOMPARE(page.text, captions.at(i));
         }
@@ -203,10 +203,10 @@ class WindowLayoutTest : public QObject {
         QFETCH(QString, page);
         QFETCH(QString, text);
         QVERIFY(specs_.contains(name));
-        const ControlSpec spec = specs_.value(name);
-        QCOMPARE(spec.kind, kind);
+        const ControlDesign design = specs_.value(name);
+        QCOMPARE(design.kind, kind);
         QCOMPARE(pageOf(specs_, name), page);
-        QCOMPARE(spec.text, text);
+        QCOMPARE(design.text, text);
     }
 
     void panelsOnTheirPages_data() {
@@ -345,8 +345,8 @@ class WindowLayoutTest : public QObject {
         for (int i = 1; i <= 4; ++i) QCOMPARE(specs_.value(element("Option1", i)).group, family);
 
         QStringList checked;
-        for (const ControlSpec& spec : layout_)
-            if (spec.checked) checked << spec.name;
+        for (const ControlDesign& design : layout_)
+            if (design.checked) checked << design.name;
         QCOMPARE(checked, QStringList({"Option7", "Option1(0)"}));
     }
 
@@ -375,16 +375,16 @@ class WindowLayoutTest : public QObject {
 
     void unseenFieldsLieBelowTheWindow() {
         for (int i : {16, 17, 18, 19, 99}) {
-            const ControlSpec spec = specs_.value(element("Text1", i));
-            QVERIFY(spec.parent.isEmpty());
-            QVERIFY2(spec.geometry.top() >= kForm1Height, qPrintable(spec.name));
+            const ControlDesign design = specs_.value(element("Text1", i));
+            QVERIFY(design.parent.isEmpty());
+            QVERIFY2(design.geometry.top() >= kForm1Height, qPrintable(design.name));
         }
     }
 
     void lampsStartUnlit() {
-        for (const ControlSpec& spec : layout_) {
-            if (spec.kind != ControlKind::Shape || spec.name == QLatin1String("Shape15")) continue;
-            QCOMPARE(spec.backColor, kLampUnlit);
+        for (const ControlDesign& design : layout_) {
+            if (design.kind != ControlKind::Shape || design.name == QLatin1String("Shape15")) continue;
+            QCOMPARE(design.backColor, kLampUnlit);
         }
         // The legend shows the two colours of a lamp pair.
         QCOMPARE(specs_.value("Shape15").backColor, kLampLit);
@@ -453,8 +453,8 @@ class WindowLayoutTest : public QObject {
     void quotedNotes() {
         QFETCH(QString, text);
         bool found = false;
-        for (const ControlSpec& spec : layout_)
-            found = found || (spec.kind == ControlKind::Label && spec.text == text);
+        for (const ControlDesign& design : layout_)
+            found = found || (design.kind == ControlKind::Label && design.text == text);
         QVERIFY(found);
     }
 
@@ -462,8 +462,8 @@ class WindowLayoutTest : public QObject {
     void siblingsDoNotOverlap() {
         for (size_t a = 0; a < layout_.size(); ++a) {
             for (size_t b = a + 1; b < layout_.size(); ++b) {
-                const ControlSpec& x = layout_[a];
-                const ControlSpec& y = layout_[b];
+                const ControlDesign& x = layout_[a];
+                const ControlDesign& y = layout_[b];
                 if (x.parent != y.parent || x.kind == ControlKind::Page) continue;
                 if (x.name == QLatin1String("Command11") && y.name == QLatin1String("Command61"))
                     continue;
@@ -477,15 +477,15 @@ class WindowLayoutTest : public QObject {
     // except the fields meant to lie below it.
     void controlsInsideTheirContainers() {
         const QRect window(0, 0, kForm1Width, kForm1Height);
-        for (const ControlSpec& spec : layout_) {
-            if (spec.kind == ControlKind::Page) continue;
-            const ControlSpec parent = specs_.value(spec.parent);
-            if (spec.parent.isEmpty()) {
-                if (spec.geometry.top() >= kForm1Height) continue;
-                QVERIFY2(window.contains(spec.geometry), qPrintable(spec.name));
+        for (const ControlDesign& design : layout_) {
+            if (design.kind == ControlKind::Page) continue;
+            const ControlDesign parent = specs_.value(design.parent);
+            if (design.parent.isEmpty()) {
+                if (design.geometry.top() >= kForm1Height) continue;
+                QVERIFY2(window.contains(design.geometry), qPrintable(design.name));
             } else if (parent.kind == ControlKind::Panel || parent.kind == ControlKind::Frame) {
-                QVERIFY2(QRect(QPoint(0, 0), parent.geometry.size()).contains(spec.geometry),
-                         qPrintable(spec.name));
+                QVERIFY2(QRect(QPoint(0, 0), parent.geometry.size()).contains(design.geometry),
+                         qPrintable(design.name));
             }
         }
     }

@@ -54,52 +54,52 @@ QString page(int i) {
 // no code addresses get running names (Label7, Label8 ...).
 class LayoutBuilder {
   public:
-    ControlSpec& add(Kind kind, const QString& name, const QString& parent, QRect geometry,
+    ControlDesign& add(Kind kind, const QString& name, const QString& parent, QRect geometry,
                      const QString& text = {}) {
-        ControlSpec spec;
-        spec.name = name;
-        spec.kind = kind;
-        spec.parent = parent;
-        spec.geometry = geometry;
-        spec.text = text;
-        if (kind == Kind::Shape) spec.backColor = kLampUnlit;
-        specs_.push_back(spec);
+        ControlDesign design;
+        design.name = name;
+        design.kind = kind;
+        design.parent = parent;
+        design.geometry = geometry;
+        design.text = text;
+        if (kind == Kind::Shape) design.backColor = kLampUnlit;
+        specs_.push_back(design);
         return specs_.back();
     }
 
-    ControlSpec& panel(const QString& name, const QString& parent, QRect geometry) {
+    ControlDesign& panel(const QString& name, const QString& parent, QRect geometry) {
         return add(Kind::Panel, name, parent, geometry);
     }
-    ControlSpec& button(const QString& name, const QString& parent, QRect geometry,
+    ControlDesign& button(const QString& name, const QString& parent, QRect geometry,
                         const QString& text) {
         return add(Kind::Button, name, parent, geometry, text);
     }
-    ControlSpec& field(const QString& name, const QString& parent, QRect geometry,
+    ControlDesign& field(const QString& name, const QString& parent, QRect geometry,
                        const QString& text = {}) {
         return add(Kind::TextBox, name, parent, geometry, text);
     }
-    ControlSpec& combo(const QString& name, const QString& parent, QRect geometry,
+    ControlDesign& combo(const QString& name, const QString& parent, QRect geometry,
                        const QStringList& items, const QString& text = {}) {
-        ControlSpec& spec = add(Kind::ComboBox, name, parent, geometry, text);
-        spec.items = items;
-        return spec;
+        ControlDesign& design = add(Kind::ComboBox, name, parent, geometry, text);
+        design.items = items;
+        return design;
     }
-    ControlSpec& option(const QString& name, const QString& parent, QRect geometry,
+    ControlDesign& option(const QString& name, const QString& parent, QRect geometry,
                         const QString& text, bool checked = false) {
-        ControlSpec& spec = add(Kind::OptionButton, name, parent, geometry, text);
-        spec.checked = checked;
-        spec.group = parent;  // option buttons exclude each other within their container
-        return spec;
+        ControlDesign& design = add(Kind::OptionButton, name, parent, geometry, text);
+        design.checked = checked;
+        design.group = parent;  // option buttons exclude each other within their container
+        return design;
     }
-    ControlSpec& lamp(const QString& name, const QString& parent, QPoint at) {
+    ControlDesign& lamp(const QString& name, const QString& parent, QPoint at) {
         return add(Kind::Shape, name, parent, QRect(at, QSize(kLampSize, kLampSize)));
     }
-    ControlSpec& label(const QString& name, const QString& parent, QRect geometry,
+    ControlDesign& label(const QString& name, const QString& parent, QRect geometry,
                        const QString& text) {
         return add(Kind::Label, name, parent, geometry, text);
     }
     // A label that no code addresses.
-    ControlSpec& note(const QString& parent, QRect geometry, const QString& text) {
+    ControlDesign& note(const QString& parent, QRect geometry, const QString& text) {
         return label(QStringLiteral("Label%1").arg(nextLabel_++), parent, geometry, text);
     }
 
@@ -133,10 +133,10 @@ class LayoutBuilder {
              QPoint(geometry.right() + 5, geometry.top() + (geometry.height() - kLampSize) / 2));
     }
 
-    std::vector<ControlSpec> take() { return std::move(specs_); }
+    std::vector<ControlDesign> take() { return std::move(specs_); }
 
   private:
-    std::vector<ControlSpec> specs_;
+    std::vector<ControlDesign> specs_;
     int nextLabel_ = 7;  // Label1 to Label6 are named controls
 };
 
@@ -542,7 +542,7 @@ void addLowerStrip(LayoutBuilder& b) {
 
 }  // namespace
 
-std::vector<ControlSpec> form1Layout() {
+std::vector<ControlDesign> form1Layout() {
     LayoutBuilder b;
     addLinkControls(b);
     b.add(ControlKind::TabControl, "SSTab1", QString(), QRect(4, 62, 818, 634));

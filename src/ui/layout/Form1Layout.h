@@ -12,6 +12,6 @@ inline const char* const kForm1Title = " QuorvelX ｾｯﾃｲ ver10.3.2";
 
 // Every control of the main window with its container, place, design caption or text, list,
 // designed visibility and colour. Parents come before their children.
-std::vector<ControlSpec> form1Layout();
+std::vector<ControlDesign> form1Layout();
 
 }  // namespace qx

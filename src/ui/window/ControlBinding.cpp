@@ -43,7 +43,7 @@ void showLineText(QLineEdit* edit, const QString& text) {
 
 // Text, check mark and colour, as the kind of control has them.
 void showContent(const Controls::State& state, QWidget* widget) {
-    switch (state.spec.kind) {
+    switch (state.design.kind) {
         case ControlKind::Button:
             qobject_cast<QPushButton*>(widget)->setText(state.text);
             break;
@@ -95,7 +95,7 @@ void ControlBinding::show(const QString& name) {
     const Controls::State* state = controls_.state(name);
     QWidget* widget = widgets_.value(name);
     if (!state || !widget) return;
-    if (state->spec.kind == ControlKind::Page) {
+    if (state->design.kind == ControlKind::Page) {
         showPage(*state, widget);
         return;
     }

@@ -15,10 +15,10 @@ namespace qx {
 
 namespace {
 
-QWidget* createPage(const ControlSpec& spec, QWidget* parent) {
+QWidget* createPage(const ControlDesign& design, QWidget* parent) {
     auto* page = new QWidget;
     if (auto* tabs = qobject_cast<QTabWidget*>(parent))
-        tabs->addTab(page, spec.text);
+        tabs->addTab(page, design.text);
     else
         page->setParent(parent);
     return page;
@@ -30,49 +30,49 @@ QWidget* createPanel(QWidget* parent) {
     return panel;
 }
 
-QWidget* createComboBox(const ControlSpec& spec, QWidget* parent) {
+QWidget* createComboBox(const ControlDesign& design, QWidget* parent) {
     auto* combo = new QComboBox(parent);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);  // Enter keeps the list as designed
-    combo->addItems(spec.items);
+    combo->addItems(design.items);
     combo->setCurrentIndex(-1);
     return combo;
 }
 
-QWidget* createOptionButton(const ControlSpec& spec, QWidget* parent) {
-    auto* option = new QRadioButton(spec.text, parent);
+QWidget* createOptionButton(const ControlDesign& design, QWidget* parent) {
+    auto* option = new QRadioButton(design.text, parent);
     option->setAutoExclusive(false);  // the model unchecks the others of the group
     return option;
 }
 
-QWidget* createLabel(const ControlSpec& spec, QWidget* parent) {
-    auto* label = new ClickableLabel(spec.text, parent);
-    label->setWordWrap(spec.geometry.height() >= 30);  // room for two lines
+QWidget* createLabel(const ControlDesign& design, QWidget* parent) {
+    auto* label = new ClickableLabel(design.text, parent);
+    label->setWordWrap(design.geometry.height() >= 30);  // room for two lines
     return label;
 }
 
-QWidget* createWidget(const ControlSpec& spec, QWidget* parent) {
-    switch (spec.kind) {
+QWidget* createWidget(const ControlDesign& design, QWidget* parent) {
+    switch (design.kind) {
         case ControlKind::TabControl:
             return new QTabWidget(parent);
         case ControlKind::Page:
-            return createPage(spec, parent);
+            return createPage(design, parent);
         case ControlKind::Panel:
             return createPanel(parent);
         case ControlKind::Frame:
-            return new QGroupBox(spec.text, parent);
+            return new QGroupBox(design.text, parent);
         case ControlKind::Button:
-            return new QPushButton(spec.text, parent);
+            return new QPushButton(design.text, parent);
         case ControlKind::TextBox:
-            return new QLineEdit(spec.text, parent);
+            return new QLineEdit(design.text, parent);
         case ControlKind::ComboBox:
-            return createComboBox(spec, parent);
+            return createComboBox(design, parent);
         case ControlKind::OptionButton:
-            return createOptionButton(spec, parent);
+            return createOptionButton(design, parent);
         case ControlKind::Shape:
             return new LampWidget(parent);
         case ControlKind::Label:
-            return createLabel(spec, parent);
+            return createLabel(design, parent);
         case ControlKind::Image:
             return new PictureWidget(parent);
     }
@@ -97,12 +97,12 @@ void applyLook(const QString& name, QWidget* widget) {
 
 }  // namespace
 
-QWidget* createControlWidget(const ControlSpec& spec, QWidget* parent) {
-    QWidget* widget = createWidget(spec, parent);
-    widget->setObjectName(spec.name);
-    widget->setAccessibleDescription(spec.name);
-    if (spec.kind != ControlKind::Page) widget->setGeometry(spec.geometry);
-    applyLook(spec.name, widget);
+QWidget* createControlWidget(const ControlDesign& design, QWidget* parent) {
+    QWidget* widget = createWidget(design, parent);
+    widget->setObjectName(design.name);
+    widget->setAccessibleDescription(design.name);
+    if (design.kind != ControlKind::Page) widget->setGeometry(design.geometry);
+    applyLook(design.name, widget);
     return widget;
 }
 

@@ -10,6 +10,6 @@ namespace qx {
 // to its tab control). The widget carries the control's name as its objectName and its
 // accessibleDescription, so that tests and assistive tools can address it. Its state (text,
 // checked, colour, visibility) is left to the binding.
-QWidget* createControlWidget(const ControlSpec& spec, QWidget* parent);
+QWidget* createControlWidget(const ControlDesign& design, QWidget* parent);
 
 }  // namespace qx

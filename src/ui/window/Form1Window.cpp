@@ -43,9 +43,9 @@ Form1Window::Form1Window(Form1& form, QWidget* parent) : QWidget(parent), form_(
 void Form1Window::createWidgets() {
     const Controls& controls = form_.controls();
     for (const QString& name : controls.names()) {
-        const ControlSpec& spec = controls.state(name)->spec;
-        QWidget* parent = spec.parent.isEmpty() ? this : widgets_.value(spec.parent, this);
-        widgets_.insert(name, createControlWidget(spec, parent));
+        const ControlDesign& design = controls.state(name)->design;
+        QWidget* parent = design.parent.isEmpty() ? this : widgets_.value(design.parent, this);
+        widgets_.insert(name, createControlWidget(design, parent));
     }
 }
 
