@@ -2,19 +2,20 @@
 
 #include <QWidget>
 
-#include "shell/Form1.h"
+#include "fakes/TestRig.h"
 #include "ui/window/Form1Window.h"
-#include "window/NullPlatform.h"
 
 namespace qx::windowtest {
 
-// The window logic on null devices and its window, as main puts them together.
+// The window logic on the virtual clock with fake devices (no serial port opens), and its
+// window, as main puts them together.
 struct WindowRig {
-    NullPlatform devices;
-    Form1 form{devices.platform};
-    Form1Window window{form};
+    WindowRig() { fakes.serial.availablePorts.clear(); }
 
-    Controls& controls() { return form.controls(); }
+    test::TestRig fakes;
+    Form1Window window{*fakes.form};
+
+    Controls& controls() { return fakes.controls(); }
 
     template <typename W = QWidget>
     W* widget(const QString& name) {

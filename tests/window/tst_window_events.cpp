@@ -98,17 +98,16 @@ class WindowEventsTest : public QObject {
         QTRY_VERIFY(combo->hasFocus());
         combo->lineEdit()->selectAll();
         QTest::keyClicks(combo->lineEdit(), "COM4");
-        QCOMPARE(rig.devices.serial.portNumber(), 10);  // not while typing
+        QCOMPARE(rig.fakes.serial.portNumber(), 10);  // not while typing
         rig.window.control("Text1(0)")->setFocus();
-        QTRY_COMPARE(rig.devices.serial.portNumber(), 4);
+        QTRY_COMPARE(rig.fakes.serial.portNumber(), 4);
     }
 
     void connectClickOpensTheSerialLink() {
         WindowRig rig;
         QTest::mouseClick(rig.widget<QPushButton>("Command11"), Qt::LeftButton);
         // No device behind the port: the open fails with its message.
-        QVERIFY(rig.devices.messages.shown.contains(
-            QStringLiteral("現在使用できるポートがありません。")));
+        QCOMPARE(rig.fakes.log.of("message"), QStringList{"通信エラー|現在使用できるポートがありません。"});
     }
 
     void disconnectClickEmptiesTheFields() {
@@ -129,7 +128,7 @@ class WindowEventsTest : public QObject {
         WindowRig rig;
         rig.controls().setVisible("Command60", true);
         QTest::mouseClick(rig.widget<QPushButton>("Command60"), Qt::LeftButton);
-        QVERIFY(QFile::exists(rig.devices.folders.dir.filePath("lanip.DAT")));
+        QVERIFY(QFile::exists(rig.fakes.settingsFile("lanip.DAT")));
     }
 
     // Activation comes after the window is up, not inside show(), and only once.
@@ -152,8 +151,8 @@ class WindowEventsTest : public QObject {
         WindowRig rig;
         rig.window.show();
         QVERIFY(rig.window.close());
-        QCOMPARE(rig.devices.desktop.endings, 1);
-        QVERIFY(QFile::exists(rig.devices.folders.dir.filePath("comm.DAT")));
+        QCOMPARE(rig.fakes.log.of("end").size(), 1);
+        QVERIFY(QFile::exists(rig.fakes.settingsFile("comm.DAT")));
     }
 };
 

@@ -5,13 +5,12 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFontDatabase>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
 #include "shell/Form1.h"
 #include "ui/window/Form1Window.h"
-#include "ui/window/screens/OfflinePlatform.h"
+#include "ui/qt/QtPlatform.h"
 #include "ui/window/screens/SampleValues.h"
 
 namespace {
@@ -22,30 +21,19 @@ bool savePage(qx::Form1Window& window, int page, const QString& path) {
     return window.grab().save(path);
 }
 
-void useJapaneseFont(QApplication& app) {
-    const QStringList families = QFontDatabase::families();
-    for (const char* family : {"IPAGothic", "IPAPGothic"}) {
-        if (families.contains(QLatin1String(family))) {
-            app.setFont(QFont(QLatin1String(family)));
-            return;
-        }
-    }
-    qWarning("No IPA Gothic font: Japanese captions may not render");
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM",
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
-    useJapaneseFont(app);
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs"));
     if (!out.exists() && !QDir().mkpath(out.path())) return 1;
 
-    QTemporaryDir settings;
-    qx::screens::OfflinePlatform offline(settings.path());
-    qx::Form1 form(offline.platform);
+    QTemporaryDir settings;  // the pictures do not depend on this machine's saved choices
+    qputenv("QUORVELX_HOME", settings.path().toLocal8Bit());
+    qx::QtPlatform platform;
+    qx::Form1 form(platform.platform());
     form.Form_Load();
     qx::screens::fillSampleValues(form.controls());
     qx::Form1Window window(form);
