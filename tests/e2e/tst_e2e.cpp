@@ -98,7 +98,7 @@ private Q_SLOTS:
         qputenv("QUORVELX_COM10", sim.ptyPath().toLocal8Bit());
         Program program;
         program.platform->serial().setPortNumber(10);
-        QVERIFY(program.platform->serial().open());
+        QTRY_VERIFY_WITH_TIMEOUT(program.platform->serial().open(), 3000);
         program.form->controls().setEnabled(QStringLiteral("Command11"), false);
         program.form->Command5_Click(0);  // the simulator drops its device instead of answering
         QTRY_VERIFY_WITH_TIMEOUT(!program.platform->serial().isOpen(), 5000);
