@@ -1,6 +1,8 @@
 #include "operations/TimeAndSite.h"
 
+#include <array>
 #include <cstdlib>
+#include <functional>
 
 #include "link/LanLink.h"
 #include "link/SerialLink.h"
@@ -43,38 +45,42 @@ QString clockDisplayText(const SystemTime& t) {
 
 QString zoneHoursText(int biasMinutes) { return QString::number(-biasMinutes / 60.0); }
 
+namespace {
+
+// Date and time, then the controller's date and time read back; `pauses` are the waits after the
+// date, the time and the date query.
+void sendDateTimeAndReadBack(Form1& form, const std::function<void(const QString&)>& send,
+                             const SystemTime& local, std::array<int, 3> pauses) {
+    send(setDateCommand(local));
+    form.Wait(pauses[0]);
+    send(setTimeCommand(local));
+    form.Wait(pauses[1]);
+    QueryIndex = kDateIndex;
+    send(QStringLiteral(":GX81#"));
+    form.Wait(pauses[2]);
+    QueryIndex = kTimeIndex;
+    send(QStringLiteral(":GX80#"));
+}
+
+}  // namespace
+
 void sendPcTimeToController(Form1& form) {
     // The bias in force now, so that the offset matches the local time sent with ":SL".
     const int bias = form.platform().clock.currentBiasMinutes();
     const SystemTime local = form.platform().clock.localTime();
     if (form.serialChosen()) {
         Comm& comm = form.comm();
-        comm.send(utcOffsetCommand(bias));
-        form.Wait(100);
-        form.Wait(300);
-        comm.send(setDateCommand(local));
-        form.Wait(100);
-        form.Wait(300);
-        comm.send(setTimeCommand(local));
-        form.Wait(100);
-        QueryIndex = kDateIndex;
-        comm.send(QStringLiteral(":GX81#"));
-        form.Wait(100);
-        QueryIndex = kTimeIndex;
-        comm.send(QStringLiteral(":GX80#"));
+        auto send = [&comm](const QString& command) { comm.send(command); };
+        send(utcOffsetCommand(bias));
+        form.Wait(100 + 300);
+        sendDateTimeAndReadBack(form, send, local, {100 + 300, 100, 100});
         return;
     }
+    // The LAN route sends no offset.
     FrmTerm& lan = form.frmTerm();
     lan.NETconnect1();
-    lan.NET_TX(setDateCommand(local));
-    form.Wait(50);
-    lan.NET_TX(setTimeCommand(local));
-    form.Wait(50);
-    QueryIndex = kDateIndex;
-    lan.NET_TX(QStringLiteral(":GX81#"));
-    form.Wait(50);
-    QueryIndex = kTimeIndex;
-    lan.NET_TX(QStringLiteral(":GX80#"));
+    sendDateTimeAndReadBack(form, [&lan](const QString& command) { lan.NET_TX(command); }, local,
+                            {50, 50, 50});
 }
 
 void refreshClockDisplay(Form1& form) {

@@ -75,12 +75,7 @@ void Form1::Command12_Click() { disconnectAndClear(*this); }
 void Form1::Option7_Click() {
     controls_.setChecked(QStringLiteral("Option7"), true);
     save_comm();
-    controls_.setVisible(QStringLiteral("Combo1"), true);
-    controls_.setVisible(QStringLiteral("Text13"), false);
-    controls_.setVisible(QStringLiteral("Command60"), false);
-    controls_.setVisible(QStringLiteral("Command11"), true);
-    controls_.setVisible(QStringLiteral("Command61"), false);
-    controls_.setVisible(QStringLiteral("Command70"), false);
+    showLinkControls(true);
 }
 
 void Form1::Option8_Click() {
@@ -88,12 +83,17 @@ void Form1::Option8_Click() {
     PingIP(trimmedText(controls_.text(QStringLiteral("Text13"))));
     save_lan();
     save_comm();
-    controls_.setVisible(QStringLiteral("Combo1"), false);
-    controls_.setVisible(QStringLiteral("Text13"), true);
-    controls_.setVisible(QStringLiteral("Command60"), true);
-    controls_.setVisible(QStringLiteral("Command11"), false);
-    controls_.setVisible(QStringLiteral("Command61"), true);
-    controls_.setVisible(QStringLiteral("Command70"), true);
+    showLinkControls(false);
+}
+
+// The serial port box and its "接続", or the address, "ping", the LAN "接続" and "WEB".
+void Form1::showLinkControls(bool serial) {
+    controls_.setVisible(QStringLiteral("Combo1"), serial);
+    controls_.setVisible(QStringLiteral("Text13"), !serial);
+    controls_.setVisible(QStringLiteral("Command60"), !serial);
+    controls_.setVisible(QStringLiteral("Command11"), serial);
+    controls_.setVisible(QStringLiteral("Command61"), !serial);
+    controls_.setVisible(QStringLiteral("Command70"), !serial);
 }
 
 void Form1::Combo1_LostFocus() {

@@ -69,6 +69,8 @@ public:
     void Load_param();
 
 private:
+    void showLinkControls(bool serial);
+
     Platform& platform_;
     Controls controls_;
     std::unique_ptr<Comm> comm_;

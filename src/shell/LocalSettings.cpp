@@ -15,15 +15,6 @@ QString fileIn(Form1& form, const char* name) {
     return settingsFilePath(form.platform().folders.settingsFolder(), name);
 }
 
-void showSerialControls(Controls& c, bool serial) {
-    c.setVisible(QStringLiteral("Combo1"), serial);
-    c.setVisible(QStringLiteral("Text13"), !serial);
-    c.setVisible(QStringLiteral("Command60"), !serial);
-    c.setVisible(QStringLiteral("Command11"), serial);
-    c.setVisible(QStringLiteral("Command61"), !serial);
-    c.setVisible(QStringLiteral("Command70"), !serial);
-}
-
 }  // namespace
 
 void Form1::save_comm() {
@@ -38,10 +29,10 @@ void Form1::Load_comm() {
     if (!field) return;
     if (field->contains(QLatin1Char('9'))) {
         if (!controls_.checked(QStringLiteral("Option8"))) Option8_Click();
-        showSerialControls(controls_, false);
+        showLinkControls(false);
     } else {
         controls_.setChecked(QStringLiteral("Option7"), true);
-        showSerialControls(controls_, true);
+        showLinkControls(true);
     }
 }
 
