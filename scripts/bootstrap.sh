@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-serialport-dev qt6-multimedia-dev
+    # The offscreen and X11 window-system plugins (only recommended by the Qt packages).
+    qt6-qpa-plugins
     # QMediaPlayer's constructor crashes without the base plugins; -good brings the mp3 decoder.
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     # The demo on a machine without a display, and the screenshots.
@@ -26,4 +28,4 @@ echo "Installing: ${missing[*]}"
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 $sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
