@@ -88,7 +88,7 @@ std::optional<Options> parseOptions(const QCoreApplication& app) {
 // Appends every received command to the log file as "<ms> <command>", flushed at once so that a
 // reader sees each line as soon as the command has arrived.
 class CommandLogFile : public QObject {
-  public:
+public:
     bool open(const QString& path) {
         file_.setFileName(path);
         return file_.open(QIODevice::Append | QIODevice::Text);
@@ -98,7 +98,7 @@ class CommandLogFile : public QObject {
         file_.flush();
     }
 
-  private:
+private:
     QFile file_;
 };
 

@@ -16,15 +16,20 @@ constexpr int kDecAxisIndex = 55;
 FrmTerm::FrmTerm(Form1& form) : form_(form) {
     retry_ = form_.platform().scheduler.createTimer([this] { reconnect(); });
     retry_->setSingleShot(true);
-    QObject::connect(&Winsock1(), &TcpClient::dataArrived, &form_, [this] { Winsock1_DataArrival(); });
+    QObject::connect(&Winsock1(), &TcpClient::dataArrived, &form_,
+                     [this] { Winsock1_DataArrival(); });
     QObject::connect(&Winsock1(), &TcpClient::errorOccurred, &form_, [this] { Winsock1_Error(); });
 }
 
 FrmTerm::~FrmTerm() = default;
 
-TcpClient& FrmTerm::Winsock1() { return form_.platform().tcp; }
+TcpClient& FrmTerm::Winsock1() {
+    return form_.platform().tcp;
+}
 
-bool FrmTerm::connected() const { return form_.platform().tcp.state() == TcpClient::Connected; }
+bool FrmTerm::connected() const {
+    return form_.platform().tcp.state() == TcpClient::Connected;
+}
 
 bool FrmTerm::connectAttemptEnded() const {
     const int state = form_.platform().tcp.state();

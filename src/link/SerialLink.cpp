@@ -25,9 +25,13 @@ Comm::Comm(Form1& form) : form_(form) {
 
 Comm::~Comm() = default;
 
-SerialPort& Comm::MSComm1() { return form_.platform().serial; }
+SerialPort& Comm::MSComm1() {
+    return form_.platform().serial;
+}
 
-bool Comm::portOpen() const { return form_.platform().serial.isOpen(); }
+bool Comm::portOpen() const {
+    return form_.platform().serial.isOpen();
+}
 
 void Comm::COMM1open() {
     Controls& c = form_.controls();
@@ -65,7 +69,9 @@ void Comm::onReadyRead() {
 }
 
 // A device that vanished keeps reporting errors; the port is closed on the first one.
-void Comm::onPortFailed() { COMM1close(); }
+void Comm::onPortFailed() {
+    COMM1close();
+}
 
 void Comm::MSComm1_OnComm(const QByteArray& burst) {
     rxBuffer_ += QString::fromLatin1(burst);

@@ -16,10 +16,13 @@ constexpr qint16 kDateIndex = 15;
 constexpr qint16 kTimeIndex = 16;
 }  // namespace
 
-QString twoDigits(int n) { return (QStringLiteral("00") + QString::number(n)).right(2); }
+QString twoDigits(int n) {
+    return (QStringLiteral("00") + QString::number(n)).right(2);
+}
 
 QString setDateCommand(const SystemTime& t) {
-    return QStringLiteral(":SC%1/%2/%3#").arg(twoDigits(t.month), twoDigits(t.day), twoDigits(t.year));
+    return QStringLiteral(":SC%1/%2/%3#")
+        .arg(twoDigits(t.month), twoDigits(t.day), twoDigits(t.year));
 }
 
 QString setTimeCommand(const SystemTime& t) {
@@ -43,7 +46,9 @@ QString clockDisplayText(const SystemTime& t) {
         .arg(t.millisecond);
 }
 
-QString zoneHoursText(int biasMinutes) { return QString::number(-biasMinutes / 60.0); }
+QString zoneHoursText(int biasMinutes) {
+    return QString::number(-biasMinutes / 60.0);
+}
 
 namespace {
 

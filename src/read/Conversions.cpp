@@ -7,8 +7,12 @@ namespace qx {
 
 namespace {
 
-bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
-bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
+bool isDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+bool isBlank(QChar c) {
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
 
 // Collects the characters of the leading number, blanks removed.
 QString leadingNumberChars(const QString& text) {
@@ -77,7 +81,9 @@ std::optional<qint64> wholeValue(const QString& text) {
     return static_cast<qint64>(std::floor(*v));
 }
 
-QString numberText(qint64 value) { return QString::number(value); }
+QString numberText(qint64 value) {
+    return QString::number(value);
+}
 
 QString numberText(double value) {
     if (std::floor(value) == value && std::fabs(value) < 1e15)

@@ -48,7 +48,8 @@ void readAllOverSerial(Form1& form) {
     }
     AllDispOFF(controls);
     form.Command34_Click();
-    for (const char* lamp : kDirectionLamps) controls.setBackColor(QLatin1String(lamp), kLampNotRead);
+    for (const char* lamp : kDirectionLamps)
+        controls.setBackColor(QLatin1String(lamp), kLampNotRead);
 
     auto send = [&comm](const QString& command) { comm.send(command); };
     for (const ReadAllQuery& q : kFirstPass) {

@@ -13,6 +13,7 @@ struct ReadAllQuery {
 
 // The first pass, in the order the controller is asked. The composite axis queries are asked
 // twice and given a second each.
+// clang-format off
 inline constexpr std::array<ReadAllQuery, 44> kFirstPass = {{
     {100, ":GVP#", 100},  {1, ":GXE1#", 100},   {2, ":GXE4#", 100},   {3, ":GXE5#", 100},
     {4, ":GXE7#", 100},   {5, ":GXEE#", 100},   {6, ":Gg#", 100},     {7, ":Gt#", 100},
@@ -26,6 +27,7 @@ inline constexpr std::array<ReadAllQuery, 44> kFirstPass = {{
     {37, ":GXEf#", 100},  {38, ":GXEm#", 100},  {50, ":GX97#", 100},  {56, ":GXEU#", 100},
     {53, ":GXA1#", 1000}, {55, ":GXA2#", 1000}, {53, ":GXA1#", 1000}, {55, ":GXA2#", 1000},
 }};
+// clang-format on
 
 // When a retry pass asks a query again.
 enum class Missing {
@@ -84,19 +86,18 @@ inline constexpr std::array<RetryCheck, 32> kRetryChecks = {{
 // What a disconnect empties, in this order; Text1(18), (19), (22), (99) and Combo4..Combo7 keep
 // their texts.
 inline constexpr std::array kClearedOnDisconnect = {
-    "Text1(0)",   "Text1(1)",   "Text1(2)",   "Text1(3)",   "Text1(4)",  "Text1(5)",
-    "Text1(6)",   "Text1(7)",   "Text1(8)",   "Text1(9)",   "Text1(10)", "Text1(11)",
-    "Text1(12)",  "Text1(13)",  "Text1(14)",  "Text1(15)",  "Text1(16)", "Text1(17)",
-    "Text1(20)",  "Text1(21)",  "Text1(40)",  "Text1(23)",  "Text1(24)", "Text1(41)",
-    "Text1(49)",  "Text1(55)",  "Text1(100)", "Text1(101)", "Text1(102)", "Text1(103)",
-    "Text12",     "Combo3",     "Combo8",     "Combo9",
+    "Text1(0)",   "Text1(1)",   "Text1(2)",  "Text1(3)",  "Text1(4)",  "Text1(5)",   "Text1(6)",
+    "Text1(7)",   "Text1(8)",   "Text1(9)",  "Text1(10)", "Text1(11)", "Text1(12)",  "Text1(13)",
+    "Text1(14)",  "Text1(15)",  "Text1(16)", "Text1(17)", "Text1(20)", "Text1(21)",  "Text1(40)",
+    "Text1(23)",  "Text1(24)",  "Text1(41)", "Text1(49)", "Text1(55)", "Text1(100)", "Text1(101)",
+    "Text1(102)", "Text1(103)", "Text12",    "Combo3",    "Combo8",    "Combo9",
 };
 
 // Lamps unlit by a disconnect.
 inline constexpr std::array kLampsUnlitOnDisconnect = {
-    "Shape1",  "Shape2",  "Shape3",  "Shape4",  "Shape5",  "Shape6",  "Shape7",
-    "Shape8",  "Shape9",  "Shape10", "Shape11", "Shape12", "Shape13", "Shape14",
-    "Shape17", "Shape18", "Shape19",
+    "Shape1",  "Shape2",  "Shape3",  "Shape4",  "Shape5",  "Shape6",
+    "Shape7",  "Shape8",  "Shape9",  "Shape10", "Shape11", "Shape12",
+    "Shape13", "Shape14", "Shape17", "Shape18", "Shape19",
 };
 
 // The direction lamps, green until their state has been read.

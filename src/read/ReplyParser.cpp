@@ -70,9 +70,9 @@ struct LampPair {
 };
 
 constexpr std::array kLampPairs = {
-    LampPair{17, "Shape1", "Shape2"},  LampPair{18, "Shape3", "Shape4"},
-    LampPair{19, "Shape5", "Shape6"},  LampPair{26, "Shape7", "Shape8"},
-    LampPair{27, "Shape9", "Shape10"}, LampPair{28, "Shape11", "Shape12"},
+    LampPair{17, "Shape1", "Shape2"},   LampPair{18, "Shape3", "Shape4"},
+    LampPair{19, "Shape5", "Shape6"},   LampPair{26, "Shape7", "Shape8"},
+    LampPair{27, "Shape9", "Shape10"},  LampPair{28, "Shape11", "Shape12"},
     LampPair{29, "Shape13", "Shape14"},
 };
 
@@ -134,7 +134,8 @@ void applyFirstRule(Controls& controls, const QString& reply, int index, const F
         controls.setText(element("Text1", index - 1), reply);
         return;
     }
-    if (const std::optional<QString> text = transformed(reply, rule->transform); text && rule->destination)
+    if (const std::optional<QString> text = transformed(reply, rule->transform);
+        text && rule->destination)
         controls.setText(QLatin1String(rule->destination), *text);
 }
 
@@ -159,7 +160,8 @@ void applyMountMode(Controls& controls, const QString& reply) {
 void applyModelCheck(Controls& controls, const QString& reply) {
     const int k = reply.indexOf(QLatin1Char('k'));
     const QString candidate = k >= 1 ? reply.left(k - 1) : reply;
-    if (candidate == QLatin1String(kModelWord)) controls.setVisible(QStringLiteral("Picture6"), true);
+    if (candidate == QLatin1String(kModelWord))
+        controls.setVisible(QStringLiteral("Picture6"), true);
 }
 
 void applySecondRule(Controls& controls, const QString& reply, int index, Link link) {
@@ -191,7 +193,8 @@ void parseCompositeAxis(Controls& controls, const QString& reply, int queryIndex
     // Each cut needs its separator; a missing one stops the cuts there.
     if (fields.size() < 2) return;
     controls.setText(QLatin1String(ra ? "Text1(1)" : "Text1(2)"), fields[0]);
-    if (const std::optional<qint64> d = wholeValue(fields[1].chopped(qMin(1, int(fields[1].size())))))
+    if (const std::optional<qint64> d =
+            wholeValue(fields[1].chopped(qMin(1, int(fields[1].size())))))
         controls.setText(QLatin1String(ra ? "Text1(100)" : "Text1(102)"), numberText(*d + 2));
     if (fields.size() < 5) return;
     const QString rest = fields.mid(4).join(QLatin1Char(','));

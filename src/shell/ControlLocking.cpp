@@ -46,8 +46,12 @@ QStringList settingsControls() {
     return out;
 }
 
-void AllDispOFF(Controls& controls) { setAllEnabled(controls, false); }
+void AllDispOFF(Controls& controls) {
+    setAllEnabled(controls, false);
+}
 
-void AllDispON(Controls& controls) { setAllEnabled(controls, true); }
+void AllDispON(Controls& controls) {
+    setAllEnabled(controls, true);
+}
 
 }  // namespace qx

@@ -54,7 +54,8 @@ void Form1::Form_Activate() {
     AllDispOFF(controls_);
     controls_.setEnabled(QStringLiteral("Command11"), true);
     controls_.setEnabled(QStringLiteral("Command12"), false);
-    for (const char* lamp : kDirectionLamps) controls_.setBackColor(QLatin1String(lamp), kLampNotRead);
+    for (const char* lamp : kDirectionLamps)
+        controls_.setBackColor(QLatin1String(lamp), kLampNotRead);
     blinkPicture();
     controls_.setVisible(QStringLiteral("Picture4"), false);
 }
@@ -68,9 +69,13 @@ void Form1::Form_Unload() {
 
 // ---- connection and link choice ------------------------------------------------------------
 
-void Form1::Command11_Click() { readAllOverSerial(*this); }
+void Form1::Command11_Click() {
+    readAllOverSerial(*this);
+}
 
-void Form1::Command12_Click() { disconnectAndClear(*this); }
+void Form1::Command12_Click() {
+    disconnectAndClear(*this);
+}
 
 void Form1::Option7_Click() {
     controls_.setChecked(QStringLiteral("Option7"), true);
@@ -111,9 +116,13 @@ void Form1::Command60_Click() {
 
 // ---- single reads and time -----------------------------------------------------------------
 
-void Form1::Command5_Click(int index) { rereadField(*this, index); }
+void Form1::Command5_Click(int index) {
+    rereadField(*this, index);
+}
 
-void Form1::Command34_Click() { sendPcTimeToController(*this); }
+void Form1::Command34_Click() {
+    sendPcTimeToController(*this);
+}
 
 // ---- timers --------------------------------------------------------------------------------
 
@@ -145,7 +154,9 @@ void Form1::Timer2_Timer() {
     if (timer2Interval_ == 0) controls_.setVisible(image, false);
 }
 
-void Form1::Timer3_Timer() { refreshClockDisplay(*this); }
+void Form1::Timer3_Timer() {
+    refreshClockDisplay(*this);
+}
 
 void Form1::blinkPicture() {
     setTimer2Interval(kBlinkIntervalMs);
@@ -155,18 +166,24 @@ void Form1::blinkPicture() {
 
 // ---- shared services -----------------------------------------------------------------------
 
-bool Form1::serialChosen() const { return controls_.checked(QStringLiteral("Option7")); }
+bool Form1::serialChosen() const {
+    return controls_.checked(QStringLiteral("Option7"));
+}
 
 void Form1::PlaySound(const QString& fileName) {
     platform_.sound.play(QDir(platform_.folders.programFolder()).filePath(fileName));
 }
 
-void Form1::Wait(double ms) { platform_.scheduler.wait(ms); }
+void Form1::Wait(double ms) {
+    platform_.scheduler.wait(ms);
+}
 
 void Form1::PingIP(const QString& address) {
     if (!platform_.pinger.socketsInitialize()) return;
-    const bool ok = GetStatusCode(platform_.pinger.ping(address)) == QString::fromUtf8(kPingSuccess);
-    controls_.setText(QStringLiteral("Command60"), ok ? QStringLiteral("OK") : QStringLiteral("NG"));
+    const bool ok =
+        GetStatusCode(platform_.pinger.ping(address)) == QString::fromUtf8(kPingSuccess);
+    controls_.setText(QStringLiteral("Command60"),
+                      ok ? QStringLiteral("OK") : QStringLiteral("NG"));
     PlaySound(ok ? QStringLiteral("IP.mp3") : QStringLiteral("IPno.mp3"));
 }
 

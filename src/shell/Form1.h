@@ -54,7 +54,8 @@ public:
 
     // Small shared services of the window.
     bool serialChosen() const;  // Option7 selected
-    void PlaySound(const QString& fileName);  // a sound file of the program's folder, e.g. "connect.mp3"
+    void PlaySound(
+        const QString& fileName);  // a sound file of the program's folder, e.g. "connect.mp3"
     void Wait(double ms);
     void PingIP(const QString& address);
     // Blinks Image3 for three seconds.

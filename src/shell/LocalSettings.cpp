@@ -37,7 +37,8 @@ void Form1::Load_comm() {
 }
 
 void Form1::save_lan() {
-    saveFileAtomically(fileIn(*this, kLanipFile), lanipFileBytes(controls_.text(QStringLiteral("Text13"))));
+    saveFileAtomically(fileIn(*this, kLanipFile),
+                       lanipFileBytes(controls_.text(QStringLiteral("Text13"))));
 }
 
 void Form1::Load_lan() {

@@ -20,13 +20,17 @@ const QByteArray kLineEnd = "\r\n";
 
 }  // namespace
 
-QByteArray commFileBytes(bool lanChosen) { return printedNumber(lanChosen ? 9 : 10); }
+QByteArray commFileBytes(bool lanChosen) {
+    return printedNumber(lanChosen ? 9 : 10);
+}
 
 QByteArray lanipFileBytes(const QString& address) {
     return '"' + address.toLocal8Bit() + '"' + kLineEnd;
 }
 
-QByteArray siriFileBytes(qint16 portNumber) { return printedNumber(portNumber) + kLineEnd; }
+QByteArray siriFileBytes(qint16 portNumber) {
+    return printedNumber(portNumber) + kLineEnd;
+}
 
 std::optional<QString> firstField(const QByteArray& content) {
     int i = 0;
@@ -50,7 +54,8 @@ std::optional<qint16> firstNumberField(const QByteArray& content) {
     const std::optional<double> v = numberValue(*field);
     if (!v) return std::nullopt;
     const double rounded = std::nearbyint(*v);
-    if (rounded < std::numeric_limits<qint16>::min() || rounded > std::numeric_limits<qint16>::max())
+    if (rounded < std::numeric_limits<qint16>::min() ||
+        rounded > std::numeric_limits<qint16>::max())
         return std::nullopt;
     return static_cast<qint16>(rounded);
 }

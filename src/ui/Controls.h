@@ -30,7 +30,7 @@ enum class ControlKind {
 
 // One control of the window as designed: what the layout places and what the logic starts from.
 struct ControlDesign {
-    QString name;    // "Command11", or "Text1(5)" for element 5 of the array Text1
+    QString name;  // "Command11", or "Text1(5)" for element 5 of the array Text1
     ControlKind kind = ControlKind::Label;
     QString parent;  // name of the container; empty for the window itself
     QRect geometry;  // pixels, relative to the parent

@@ -17,11 +17,13 @@ struct CaptionQuery {
 };
 
 // Caption buttons 0..15; the home position (14, 15) is stored under the read-all's indexes.
+// clang-format off
 constexpr std::array<CaptionQuery, 16> kCaptionQueries = {{
     {":GXE1#", 1}, {":GXE4#", 2}, {":GXE5#", 3},   {":GXE7#", 4},   {":GXEE#", 5}, {":Gg#", 6},
     {":Gt#", 7},   {":GG#", 8},   {":%BR#", 9},    {":%BD#", 10},   {":GXEA#", 11},
     {":GXE9#", 12}, {":Go#", 13}, {":Gh#", 14},    {":G1#", 21},    {":G2#", 22},
 }};
+// clang-format on
 
 }  // namespace
 

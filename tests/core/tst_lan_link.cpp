@@ -14,7 +14,8 @@ private Q_SLOTS:
         QTest::addColumn<QList<QByteArray>>("events");
         QTest::addColumn<QStringList>("maxRateTexts");
         QTest::newRow("one reply") << QList<QByteArray>{"1234#"} << QStringList{"1234"};
-        QTest::newRow("second reply of an event is lost") << QList<QByteArray>{"12#34#"} << QStringList{"12"};
+        QTest::newRow("second reply of an event is lost")
+            << QList<QByteArray>{"12#34#"} << QStringList{"12"};
         QTest::newRow("fragment dropped") << QList<QByteArray>{"12", "34#"} << QStringList{"34"};
     }
     void framing() {

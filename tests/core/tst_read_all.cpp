@@ -11,11 +11,12 @@ namespace {
 
 // The first pass as the controller sees it: "time command" rows, starting at `start`.
 QStringList firstPassRows(int start) {
-    const QStringList queries{":GVP#",  ":GXE1#", ":GXE4#", ":GXE5#", ":GXE7#", ":GXEE#", ":Gg#",   ":Gt#",
-                              ":GG#",   ":%BR#",  ":%BD#",  ":GXEA#", ":GXE9#", ":Go#",   ":Gh#",   ":GX81#",
-                              ":GX80#", ":GXEF#", ":GXEG#", ":GXEH#", ":G1#",   ":G2#",   ":GXEL#", ":GXEM#",
-                              ":GXEN#", ":GXEI#", ":GX95#", ":GXEQ#", ":GXEP#", ":GXES#", ":GXET#", ":GXEa#",
-                              ":GXEb#", ":GXEc#", ":GXEd#", ":GXEe#", ":GXEf#", ":GXEm#", ":GX97#", ":GXEU#"};
+    const QStringList queries{":GVP#",  ":GXE1#", ":GXE4#", ":GXE5#", ":GXE7#", ":GXEE#", ":Gg#",
+                              ":Gt#",   ":GG#",   ":%BR#",  ":%BD#",  ":GXEA#", ":GXE9#", ":Go#",
+                              ":Gh#",   ":GX81#", ":GX80#", ":GXEF#", ":GXEG#", ":GXEH#", ":G1#",
+                              ":G2#",   ":GXEL#", ":GXEM#", ":GXEN#", ":GXEI#", ":GX95#", ":GXEQ#",
+                              ":GXEP#", ":GXES#", ":GXET#", ":GXEa#", ":GXEb#", ":GXEc#", ":GXEd#",
+                              ":GXEe#", ":GXEf#", ":GXEm#", ":GX97#", ":GXEU#"};
     QStringList rows;
     int t = start;
     for (const QString& q : queries) {
@@ -29,7 +30,9 @@ QStringList firstPassRows(int start) {
     return rows;
 }
 
-int countOf(const QStringList& rows, const QString& command) { return int(rows.count(command)); }
+int countOf(const QStringList& rows, const QString& command) {
+    return int(rows.count(command));
+}
 
 }  // namespace
 
@@ -46,7 +49,8 @@ private Q_SLOTS:
         const double start = rig.clock.nowMs();
         rig.form->Command11_Click();
 
-        QStringList expected{"0 :SG-9.00#", "400 :SC03/05/24#", "800 :SL09:07:05#", "900 :GX81#", "1000 :GX80#"};
+        QStringList expected{"0 :SG-9.00#", "400 :SC03/05/24#", "800 :SL09:07:05#", "900 :GX81#",
+                             "1000 :GX80#"};
         expected += firstPassRows(1000);
         expected << "9000 :Pe#";
         QStringList sent;
@@ -58,13 +62,16 @@ private Q_SLOTS:
         QCOMPARE(rig.clock.nowMs() - start, 9000.0);
 
         Controls& c = rig.controls();
-        for (const char* field : {"Text1(0)", "Text1(1)", "Text1(2)", "Text1(3)", "Text1(4)", "Text1(5)", "Text1(6)",
-                                  "Text1(7)", "Text1(8)", "Text1(9)", "Text1(10)", "Text1(11)", "Text1(12)",
-                                  "Text1(13)", "Text1(14)", "Text1(15)", "Text1(20)", "Text1(21)", "Text1(23)",
-                                  "Text1(24)", "Text1(40)", "Text1(41)", "Text1(49)", "Text1(55)", "Text1(100)",
-                                  "Text1(101)", "Text1(102)", "Text1(103)", "Combo3", "Combo4", "Combo8", "Combo9"})
+        for (const char* field :
+             {"Text1(0)",   "Text1(1)",   "Text1(2)",   "Text1(3)",   "Text1(4)",  "Text1(5)",
+              "Text1(6)",   "Text1(7)",   "Text1(8)",   "Text1(9)",   "Text1(10)", "Text1(11)",
+              "Text1(12)",  "Text1(13)",  "Text1(14)",  "Text1(15)",  "Text1(20)", "Text1(21)",
+              "Text1(23)",  "Text1(24)",  "Text1(40)",  "Text1(41)",  "Text1(49)", "Text1(55)",
+              "Text1(100)", "Text1(101)", "Text1(102)", "Text1(103)", "Combo3",    "Combo4",
+              "Combo8",     "Combo9"})
             QVERIFY2(!c.text(QLatin1String(field)).isEmpty(), field);
-        QCOMPARE(c.text("Text1(5)"), QStringLiteral("+") + rig.controller->queryValue(":Gg#").mid(1));
+        QCOMPARE(c.text("Text1(5)"),
+                 QStringLiteral("+") + rig.controller->queryValue(":Gg#").mid(1));
         QVERIFY(c.visible("Picture6"));
         QVERIFY(c.backColor("Shape1") != kLampNotRead);
         for (const QString& name : settingsControls()) QVERIFY2(c.enabled(name), qPrintable(name));
@@ -78,11 +85,15 @@ private Q_SLOTS:
         QTest::addColumn<int>("faultKind");
         QTest::addColumn<QByteArray>("garbage");
         QTest::addColumn<int>("expectedSends");
-        QTest::newRow("never answered") << ":GXEL#" << int(sim::Fault::Kind::NoAnswer) << QByteArray() << 5;
-        QTest::newRow("one-character backlash") << ":%BR#" << int(sim::Fault::Kind::Garbage) << QByteArray("5#") << 5;
-        QTest::newRow("lamp never answered") << ":GXEH#" << int(sim::Fault::Kind::NoAnswer) << QByteArray() << 5;
+        QTest::newRow("never answered")
+            << ":GXEL#" << int(sim::Fault::Kind::NoAnswer) << QByteArray() << 5;
+        QTest::newRow("one-character backlash")
+            << ":%BR#" << int(sim::Fault::Kind::Garbage) << QByteArray("5#") << 5;
+        QTest::newRow("lamp never answered")
+            << ":GXEH#" << int(sim::Fault::Kind::NoAnswer) << QByteArray() << 5;
         // The direction lamps are painted green before the first pass, so they are not unlit.
-        QTest::newRow("direction never answered") << ":GXEF#" << int(sim::Fault::Kind::NoAnswer) << QByteArray() << 1;
+        QTest::newRow("direction never answered")
+            << ":GXEF#" << int(sim::Fault::Kind::NoAnswer) << QByteArray() << 1;
     }
     void retries() {
         QFETCH(QString, command);
@@ -112,10 +123,12 @@ private Q_SLOTS:
         rig.form->Command11_Click();
         const QString longitude = controller.queryValue(":Gg#");
         QCOMPARE(rig.controls().text("Text1(6)"), longitude);  // the latitude field got it
-        QCOMPARE(rig.controls().text("Text1(5)"), QStringLiteral("+") + longitude.mid(1));  // asked again
+        QCOMPARE(rig.controls().text("Text1(5)"),
+                 QStringLiteral("+") + longitude.mid(1));  // asked again
         // Asked again in the first retry pass; the check of the second pass runs before that
         // answer is in (the wait comes before each re-send), so it is asked a third time.
-        QCOMPARE(rig.log.timedOf("serial").filter(":Gg#"), (QStringList{"1600 :Gg#", "9100 :Gg#", "9200 :Gg#"}));
+        QCOMPARE(rig.log.timedOf("serial").filter(":Gg#"),
+                 (QStringList{"1600 :Gg#", "9100 :Gg#", "9200 :Gg#"}));
     }
 
     // A port that cannot be opened: the message, then the read stops with the window usable.
@@ -126,10 +139,12 @@ private Q_SLOTS:
         rig.log.clear();
         const double start = rig.clock.nowMs();
         rig.form->Command11_Click();
-        QCOMPARE(rig.log.of("message"), QStringList{"通信エラー|現在使用できるポートがありません。"});
+        QCOMPARE(rig.log.of("message"),
+                 QStringList{"通信エラー|現在使用できるポートがありません。"});
         QVERIFY(rig.log.of("serial").isEmpty());
         QCOMPARE(rig.clock.nowMs(), start);
-        for (const QString& name : settingsControls()) QVERIFY2(rig.controls().enabled(name), qPrintable(name));
+        for (const QString& name : settingsControls())
+            QVERIFY2(rig.controls().enabled(name), qPrintable(name));
         QVERIFY(rig.controls().enabled("Command11"));
         QVERIFY(!rig.controls().enabled("Command12"));
         QCOMPARE(rig.form->timer1Interval(), 0);

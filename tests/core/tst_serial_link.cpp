@@ -21,11 +21,14 @@ private Q_SLOTS:
         QTest::addColumn<Arrivals>("arrivals");
         QTest::addColumn<QStringList>("maxRateTexts");  // every text Text1(0) took, in order
         QTest::newRow("one reply") << Arrivals{{0, "1234#"}} << QStringList{"1234"};
-        QTest::newRow("two replies in one event") << Arrivals{{0, "12#34#"}} << QStringList{"12", "34"};
+        QTest::newRow("two replies in one event")
+            << Arrivals{{0, "12#34#"}} << QStringList{"12", "34"};
         QTest::newRow("reply in pieces within a burst")
             << Arrivals{{0, "1"}, {8, "5"}, {16, "0#"}} << QStringList{"150"};
-        QTest::newRow("fragment, silence, rest") << Arrivals{{0, "12"}, {60, "34#"}} << QStringList{"34"};
-        QTest::newRow("bare 1 of a set command") << Arrivals{{0, "1"}, {100, "150#"}} << QStringList{"150"};
+        QTest::newRow("fragment, silence, rest")
+            << Arrivals{{0, "12"}, {60, "34#"}} << QStringList{"34"};
+        QTest::newRow("bare 1 of a set command")
+            << Arrivals{{0, "1"}, {100, "150#"}} << QStringList{"150"};
         // A rejected reply ends the event; the text after it is handled with the next event.
         QTest::newRow("rejected reply keeps the rest")
             << Arrivals{{0, "6000#77#"}, {100, "88#"}} << QStringList{"77", "88"};
@@ -40,7 +43,8 @@ private Q_SLOTS:
         QObject::connect(&rig.controls(), &Controls::changed, [&](const QString& name) {
             if (name == QLatin1String("Text1(0)")) seen << rig.controls().text(name);
         });
-        for (const auto& [at, bytes] : arrivals) rig.clock.post(at, [&rig, b = bytes] { rig.serial.deliver(b); });
+        for (const auto& [at, bytes] : arrivals)
+            rig.clock.post(at, [&rig, b = bytes] { rig.serial.deliver(b); });
         rig.clock.advance(500);
         QCOMPARE(seen, maxRateTexts);
         QCOMPARE(rig.form->comm().rxBuffer(), QString());
@@ -66,7 +70,8 @@ private Q_SLOTS:
         rig.serial.availablePorts.clear();
         rig.form->comm().COMM1open();
         QCOMPARE(rig.log.of("sound"), QStringList{"connect.mp3"});
-        QCOMPARE(rig.log.of("message"), QStringList{"通信エラー|現在使用できるポートがありません。"});
+        QCOMPARE(rig.log.of("message"),
+                 QStringList{"通信エラー|現在使用できるポートがありません。"});
         QVERIFY(rig.controls().enabled("Command11"));
         QVERIFY(!rig.controls().enabled("Command12"));
         QVERIFY(!rig.controls().enabled("Command61"));

@@ -28,7 +28,8 @@ private Q_SLOTS:
         QCOMPARE(commFileBytes(true), QByteArray(" 9 "));
         QCOMPARE(commFileBytes(false), QByteArray(" 10 "));
         QCOMPARE(siriFileBytes(3), QByteArray(" 3 \r\n"));
-        QCOMPARE(lanipFileBytes(QStringLiteral(" 192.168.1.5 ")), QByteArray("\" 192.168.1.5 \"\r\n"));
+        QCOMPARE(lanipFileBytes(QStringLiteral(" 192.168.1.5 ")),
+                 QByteArray("\" 192.168.1.5 \"\r\n"));
     }
 
     void firstField_data() {
@@ -134,7 +135,8 @@ private Q_SLOTS:
         rig.controls().setText("Combo1", text);
         rig.form->Combo1_LostFocus();
         QCOMPARE(rig.serial.portNumber(), port);
-        QCOMPARE(readBytes(rig.settingsFile(kSiriFile)), siriFileBytes(port));  // saved in every case
+        QCOMPARE(readBytes(rig.settingsFile(kSiriFile)),
+                 siriFileBytes(port));  // saved in every case
     }
 
     void missingAddressKeepsDesignText() {
@@ -164,7 +166,8 @@ private Q_SLOTS:
         QVERIFY(saveFileAtomically(path, commFileBytes(true)));
         QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
         const bool saved = saveFileAtomically(path, commFileBytes(false));
-        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(
+            dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         if (saved) QSKIP("running with rights that ignore folder permissions");
         QCOMPARE(readBytes(path), QByteArray(" 9 "));
     }

@@ -15,9 +15,12 @@ private Q_SLOTS:
         QTest::addColumn<int>("hour");
         QTest::addColumn<QString>("date");
         QTest::addColumn<QString>("time");
-        QTest::newRow("2024") << 2024 << 21 << ":SC03/05/24#" << ":SL21:07:05#";
-        QTest::newRow("2000") << 2000 << 9 << ":SC03/05/00#" << ":SL09:07:05#";
-        QTest::newRow("2009") << 2009 << 0 << ":SC03/05/09#" << ":SL00:07:05#";
+        QTest::newRow("2024") << 2024 << 21 << ":SC03/05/24#"
+                              << ":SL21:07:05#";
+        QTest::newRow("2000") << 2000 << 9 << ":SC03/05/00#"
+                              << ":SL09:07:05#";
+        QTest::newRow("2009") << 2009 << 0 << ":SC03/05/09#"
+                              << ":SL00:07:05#";
     }
     void dateAndTime() {
         QFETCH(int, year);
@@ -29,7 +32,10 @@ private Q_SLOTS:
         QCOMPARE(setTimeCommand(t), time);
     }
 
-    void midnight() { QCOMPARE(setTimeCommand(SystemTime{2024, 1, 1, 0, 0, 0, 0}), QStringLiteral(":SL00:00:00#")); }
+    void midnight() {
+        QCOMPARE(setTimeCommand(SystemTime{2024, 1, 1, 0, 0, 0, 0}),
+                 QStringLiteral(":SL00:00:00#"));
+    }
 
     void utcOffset_data() {
         QTest::addColumn<int>("bias");
@@ -48,7 +54,8 @@ private Q_SLOTS:
     }
 
     void clockDisplay() {
-        QCOMPARE(clockDisplayText(SystemTime{2024, 3, 3, 9, 7, 5, 42}), QStringLiteral("2024/3/3 9:7:5.42"));
+        QCOMPARE(clockDisplayText(SystemTime{2024, 3, 3, 9, 7, 5, 42}),
+                 QStringLiteral("2024/3/3 9:7:5.42"));
         QCOMPARE(zoneHoursText(-540), QStringLiteral("9"));
         QCOMPARE(zoneHoursText(-330), QStringLiteral("5.5"));
         QCOMPARE(zoneHoursText(300), QStringLiteral("-5"));
@@ -61,7 +68,8 @@ private Q_SLOTS:
         rig.serial.open();
         rig.form->Command34_Click();
         QCOMPARE(rig.log.timedOf("serial"),
-                 (QStringList{"0 :SG-9.00#", "400 :SC03/05/24#", "800 :SL09:07:05#", "900 :GX81#", "1000 :GX80#"}));
+                 (QStringList{"0 :SG-9.00#", "400 :SC03/05/24#", "800 :SL09:07:05#", "900 :GX81#",
+                              "1000 :GX80#"}));
         QCOMPARE(QueryIndex, qint16(16));
     }
 
@@ -79,7 +87,8 @@ private Q_SLOTS:
         TestRig rig;
         rig.controls().setChecked("Option8", true);
         rig.form->Command34_Click();
-        QCOMPARE(rig.log.of("lan"), (QStringList{":SC03/05/24#", ":SL09:07:05#", ":GX81#", ":GX80#"}));
+        QCOMPARE(rig.log.of("lan"),
+                 (QStringList{":SC03/05/24#", ":SL09:07:05#", ":GX81#", ":GX80#"}));
     }
 
     void setWithPortClosedSendsNothing() {

@@ -32,7 +32,8 @@ private Q_SLOTS:
         QVERIFY(blinks >= 5);
         QVERIFY(!rig.controls().visible("Image3"));
         QVERIFY(!rig.controls().visible("Picture4"));
-        for (const QString& name : settingsControls()) QVERIFY2(!rig.controls().enabled(name), qPrintable(name));
+        for (const QString& name : settingsControls())
+            QVERIFY2(!rig.controls().enabled(name), qPrintable(name));
         QVERIFY(rig.controls().enabled("Command6(0)"));  // not one of the settings controls
         QVERIFY(rig.controls().enabled("Command11"));
         QVERIFY(!rig.controls().enabled("Command12"));
@@ -64,8 +65,9 @@ private Q_SLOTS:
         Controls& c = rig.controls();
         QCOMPARE(rig.form->timer1Interval(), 0);
         QVERIFY(!rig.serial.isOpen());
-        for (const char* f : {"Text1(0)", "Text1(5)", "Text1(14)", "Text1(16)", "Text1(17)", "Text1(21)", "Text1(49)",
-                              "Text1(55)", "Text1(103)", "Text12", "Combo3", "Combo8", "Combo9"})
+        for (const char* f :
+             {"Text1(0)", "Text1(5)", "Text1(14)", "Text1(16)", "Text1(17)", "Text1(21)",
+              "Text1(49)", "Text1(55)", "Text1(103)", "Text12", "Combo3", "Combo8", "Combo9"})
             QVERIFY2(c.text(QLatin1String(f)).isEmpty(), f);
         QCOMPARE(c.text("Text1(18)"), QStringLiteral("1"));
         QCOMPARE(c.text("Text1(22)"), QStringLiteral("200"));
@@ -158,7 +160,8 @@ private Q_SLOTS:
     void clockDisplay() {
         TestRig rig;
         rig.form->Form_Load();
-        QCOMPARE(rig.controls().text("Label4"), QStringLiteral("現在時間JST：   2024/3/5 9:7:5.42"));
+        QCOMPARE(rig.controls().text("Label4"),
+                 QStringLiteral("現在時間JST：   2024/3/5 9:7:5.42"));
         QCOMPARE(rig.controls().text("Label6"), QStringLiteral("時差 :   9 時間"));
     }
 };

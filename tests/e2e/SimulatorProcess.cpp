@@ -4,8 +4,9 @@
 #include <QFile>
 
 SimulatorProcess::SimulatorProcess(const QStringList& arguments) {
-    process_.start(QStringLiteral(QX_SIM_PROGRAM),
-                   arguments + QStringList{QStringLiteral("--log"), dir_.filePath(QStringLiteral("sim.log"))});
+    process_.start(
+        QStringLiteral(QX_SIM_PROGRAM),
+        arguments + QStringList{QStringLiteral("--log"), dir_.filePath(QStringLiteral("sim.log"))});
     QDeadlineTimer deadline(10000);
     QByteArray out;
     while (!deadline.hasExpired() && process_.state() != QProcess::NotRunning) {
@@ -33,7 +34,8 @@ QList<SimulatorProcess::Received> SimulatorProcess::received() const {
     if (!log.open(QIODevice::ReadOnly)) return out;
     for (const QByteArray& line : log.readAll().split('\n')) {
         const int blank = line.indexOf(' ');
-        if (blank > 0) out.append({line.left(blank).toLongLong(), QString::fromLatin1(line.mid(blank + 1))});
+        if (blank > 0)
+            out.append({line.left(blank).toLongLong(), QString::fromLatin1(line.mid(blank + 1))});
     }
     return out;
 }

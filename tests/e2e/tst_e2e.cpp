@@ -13,10 +13,11 @@ using namespace qx;
 namespace {
 
 const QStringList kFirstPass{
-    ":GVP#",  ":GXE1#", ":GXE4#", ":GXE5#", ":GXE7#", ":GXEE#", ":Gg#",   ":Gt#",   ":GG#",   ":%BR#",  ":%BD#",
-    ":GXEA#", ":GXE9#", ":Go#",   ":Gh#",   ":GX81#", ":GX80#", ":GXEF#", ":GXEG#", ":GXEH#", ":G1#",   ":G2#",
-    ":GXEL#", ":GXEM#", ":GXEN#", ":GXEI#", ":GX95#", ":GXEQ#", ":GXEP#", ":GXES#", ":GXET#", ":GXEa#", ":GXEb#",
-    ":GXEc#", ":GXEd#", ":GXEe#", ":GXEf#", ":GXEm#", ":GX97#", ":GXEU#", ":GXA1#", ":GXA2#", ":GXA1#", ":GXA2#"};
+    ":GVP#",  ":GXE1#", ":GXE4#", ":GXE5#", ":GXE7#", ":GXEE#", ":Gg#",   ":Gt#",   ":GG#",
+    ":%BR#",  ":%BD#",  ":GXEA#", ":GXE9#", ":Go#",   ":Gh#",   ":GX81#", ":GX80#", ":GXEF#",
+    ":GXEG#", ":GXEH#", ":G1#",   ":G2#",   ":GXEL#", ":GXEM#", ":GXEN#", ":GXEI#", ":GX95#",
+    ":GXEQ#", ":GXEP#", ":GXES#", ":GXET#", ":GXEa#", ":GXEb#", ":GXEc#", ":GXEd#", ":GXEe#",
+    ":GXEf#", ":GXEm#", ":GX97#", ":GXEU#", ":GXA1#", ":GXA2#", ":GXA1#", ":GXA2#"};
 
 // The whole program on the real platform, its settings in a temporary folder.
 struct Program {
@@ -79,10 +80,12 @@ private Q_SLOTS:
         // The waits: 100 ms after each query, 1000 ms after each composite query.
         const qint64 firstPassMs = received[49].atMs - received[5].atMs;
         qInfo("read-all took %lld ms; first pass %lld ms", tookMs, firstPassMs);
-        QVERIFY2(firstPassMs >= 8000 && firstPassMs < 8800, qPrintable(QString::number(firstPassMs)));
+        QVERIFY2(firstPassMs >= 8000 && firstPassMs < 8800,
+                 qPrintable(QString::number(firstPassMs)));
 
-        for (const char* field : {"Text1(0)", "Text1(1)", "Text1(3)", "Text1(5)", "Text1(6)", "Text1(8)", "Text1(14)",
-                                  "Text1(15)", "Text1(21)", "Text1(41)", "Text1(100)", "Text1(103)", "Combo3"})
+        for (const char* field :
+             {"Text1(0)", "Text1(1)", "Text1(3)", "Text1(5)", "Text1(6)", "Text1(8)", "Text1(14)",
+              "Text1(15)", "Text1(21)", "Text1(41)", "Text1(100)", "Text1(103)", "Combo3"})
             QVERIFY2(!program.text(QLatin1String(field)).isEmpty(), field);
         auto* longitude = program.widget<QLineEdit>(QStringLiteral("Text1(5)"));
         QVERIFY(longitude);
@@ -93,7 +96,8 @@ private Q_SLOTS:
 
     // A device that goes away while open closes the port, as a disconnect would.
     void vanishingPtyClosesThePort() {
-        SimulatorProcess sim({QStringLiteral("--no-tcp"), QStringLiteral("--fault"), QStringLiteral(":GXE1#=drop")});
+        SimulatorProcess sim(
+            {QStringLiteral("--no-tcp"), QStringLiteral("--fault"), QStringLiteral(":GXE1#=drop")});
         QVERIFY(!sim.ptyPath().isEmpty());
         qputenv("QUORVELX_COM10", sim.ptyPath().toLocal8Bit());
         Program program;
@@ -108,7 +112,8 @@ private Q_SLOTS:
 
     // Over the LAN a caption button connects to port 9999 and its reply lands in the field.
     void lanCaptionButtonOverTcp() {
-        SimulatorProcess sim({QStringLiteral("--no-pty"), QStringLiteral("--tcp-port"), QStringLiteral("9999")});
+        SimulatorProcess sim(
+            {QStringLiteral("--no-pty"), QStringLiteral("--tcp-port"), QStringLiteral("9999")});
         if (sim.tcpPort() != 9999) QSKIP("port 9999 is taken on this machine");
         Program program;
         program.form->controls().setText(QStringLiteral("Text13"), QStringLiteral("127.0.0.1"));

@@ -71,7 +71,9 @@ void FakeTcpClient::deliver(const QByteArray& bytes) {
     Q_EMIT dataArrived();
 }
 
-void FakeTcpClient::peerCloses() { setState(Closing); }
+void FakeTcpClient::peerCloses() {
+    setState(Closing);
+}
 
 MessageBoxes::Answer ScriptedMessageBoxes::show(const QString& text, const QString& title,
                                                 Buttons) {

@@ -14,7 +14,9 @@ TestRig::TestRig() {
 
 TestRig::~TestRig() = default;
 
-QString TestRig::settingsFile(const char* name) const { return QDir(settingsDir.path()).filePath(QLatin1String(name)); }
+QString TestRig::settingsFile(const char* name) const {
+    return QDir(settingsDir.path()).filePath(QLatin1String(name));
+}
 
 sim::Controller& TestRig::attachSimulator() {
     controller = std::make_unique<sim::Controller>();
@@ -24,10 +26,12 @@ sim::Controller& TestRig::attachSimulator() {
         }
     };
     serial.onWrite = [this, answer](const QByteArray& bytes) {
-        answer(bytes, [this](const QByteArray& b) { serial.deliver(b); }, [this] { serial.vanish(); });
+        answer(
+            bytes, [this](const QByteArray& b) { serial.deliver(b); }, [this] { serial.vanish(); });
     };
     tcp.onSend = [this, answer](const QByteArray& bytes) {
-        answer(bytes, [this](const QByteArray& b) { tcp.deliver(b); }, [this] { tcp.peerCloses(); });
+        answer(
+            bytes, [this](const QByteArray& b) { tcp.deliver(b); }, [this] { tcp.peerCloses(); });
     };
     return *controller;
 }

@@ -12,7 +12,7 @@ static QDateTime dateTimeOf(const SystemTime& t) {
 
 class ClockTest : public QObject {
     Q_OBJECT
-  private Q_SLOTS:
+private Q_SLOTS:
     void cleanup() { qunsetenv("TZ"); }
 
     // UT = local time + bias.

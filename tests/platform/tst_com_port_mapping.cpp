@@ -8,7 +8,7 @@ Q_DECLARE_METATYPE(qx::PortNaming)
 
 class ComPortMappingTest : public QObject {
     Q_OBJECT
-  private Q_SLOTS:
+private Q_SLOTS:
     void comPortDevice_data() {
         QTest::addColumn<PortNaming>("naming");
         QTest::addColumn<QStringList>("systemPorts");

@@ -9,7 +9,7 @@ using namespace qx;
 
 class DesktopTest : public QObject {
     Q_OBJECT
-  private Q_SLOTS:
+private Q_SLOTS:
     // Called from the main event loop, the end of the program leaves that loop, so that main
     // returns and everything is destroyed in order.
     void endProgramLeavesTheMainLoop() {

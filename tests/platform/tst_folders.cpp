@@ -16,7 +16,7 @@ static QProcessEnvironment environmentWith(const QString& name, const QString& v
 
 class FoldersTest : public QObject {
     Q_OBJECT
-  private Q_SLOTS:
+private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     void homeVariableNamesTheSettingsFolderAndCreatesIt() {

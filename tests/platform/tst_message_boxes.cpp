@@ -52,7 +52,7 @@ static void answerWhenShown(Reply reply, SeenBox& seen) {
 
 class MessageBoxesTest : public QObject {
     Q_OBJECT
-  private Q_SLOTS:
+private Q_SLOTS:
     void answers_data() {
         using B = MessageBoxes::Buttons;
         using A = MessageBoxes::Answer;

@@ -7,7 +7,7 @@ using namespace qx;
 
 class PingerTest : public QObject {
     Q_OBJECT
-  private Q_SLOTS:
+private Q_SLOTS:
     void dottedAddresses_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("valid");

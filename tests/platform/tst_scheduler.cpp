@@ -13,7 +13,7 @@ static void after(int delayMs, std::function<void()> fn) {
 
 class SchedulerTest : public QObject {
     Q_OBJECT
-  private Q_SLOTS:
+private Q_SLOTS:
     void waitHandlesTimerTicksAndQueuedEvents() {
         QtScheduler scheduler;
         int ticks = 0;

@@ -15,7 +15,7 @@ static constexpr double kLimitMs = 5000;
 // Two pseudo-terminals joined by socat: what is written to one comes out of the other, as over
 // a null-modem cable. Killing socat is pulling the cable's adapter.
 class PtyPair {
-  public:
+public:
     ~PtyPair() { stop(); }
 
     bool start(QtScheduler& scheduler) {
@@ -45,14 +45,14 @@ class PtyPair {
     QString near() const { return devices_.value(0); }
     QString far() const { return devices_.value(1); }
 
-  private:
+private:
     QProcess socat_;
     QStringList devices_;
 };
 
 // The adapter on COM3 (through QUORVELX_COM3) and a plain serial port on the other end.
 class SerialFixture {
-  public:
+public:
     static constexpr int kComPort = 3;
 
     SerialFixture()
@@ -100,7 +100,7 @@ static QByteArray everyByte() {
 
 class SerialPortTest : public QObject {
     Q_OBJECT
-  private Q_SLOTS:
+private Q_SLOTS:
     void init() {
         if (QStandardPaths::findExecutable(QStringLiteral("socat")).isEmpty()) {
             QSKIP("socat is not installed");

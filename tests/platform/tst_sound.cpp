@@ -7,7 +7,7 @@ using namespace qx;
 
 class SoundTest : public QObject {
     Q_OBJECT
-  private Q_SLOTS:
+private Q_SLOTS:
     void missingFilePlaysNothing() {
         QTemporaryDir folder;
         QtSound sound;

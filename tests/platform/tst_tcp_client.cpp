@@ -13,7 +13,7 @@ static constexpr double kLimitMs = 5000;
 
 // A controller stand-in on 127.0.0.1 and the client under test, with their signals recorded.
 class TcpFixture {
-  public:
+public:
     TcpFixture()
         : dataArrived(&client, &TcpClient::dataArrived),
           errors(&client, &TcpClient::errorOccurred),
@@ -73,7 +73,7 @@ class TcpFixture {
 
 class TcpClientTest : public QObject {
     Q_OBJECT
-  private Q_SLOTS:
+private Q_SLOTS:
     void connectsExchangesDataAndCloses() {
         TcpFixture f;
         QCOMPARE(f.client.state(), int(TcpClient::Closed));

@@ -28,7 +28,7 @@ void clickOption(QRadioButton* option) {
 class WindowEventsTest : public QObject {
     Q_OBJECT
 
-  private Q_SLOTS:
+private Q_SLOTS:
     // Every line of the event table names a control that has the event.
     void everyRouteReachesAControl() {
         WindowRig rig;
@@ -107,7 +107,8 @@ class WindowEventsTest : public QObject {
         WindowRig rig;
         QTest::mouseClick(rig.widget<QPushButton>("Command11"), Qt::LeftButton);
         // No device behind the port: the open fails with its message.
-        QCOMPARE(rig.fakes.log.of("message"), QStringList{"通信エラー|現在使用できるポートがありません。"});
+        QCOMPARE(rig.fakes.log.of("message"),
+                 QStringList{"通信エラー|現在使用できるポートがありません。"});
     }
 
     void disconnectClickEmptiesTheFields() {

@@ -54,7 +54,7 @@ class WindowLayoutTest : public QObject {
     const std::vector<ControlDesign> layout_ = form1Layout();
     const QHash<QString, ControlDesign> specs_ = byName(layout_);
 
-  private Q_SLOTS:
+private Q_SLOTS:
     void windowSizeAndTitle() {
         QCOMPARE(kForm1Width, 826);
         QCOMPARE(kForm1Height, 770);
@@ -383,7 +383,8 @@ class WindowLayoutTest : public QObject {
 
     void lampsStartUnlit() {
         for (const ControlDesign& design : layout_) {
-            if (design.kind != ControlKind::Shape || design.name == QLatin1String("Shape15")) continue;
+            if (design.kind != ControlKind::Shape || design.name == QLatin1String("Shape15"))
+                continue;
             QCOMPARE(design.backColor, kLampUnlit);
         }
         // The legend shows the two colours of a lamp pair.

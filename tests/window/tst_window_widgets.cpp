@@ -37,7 +37,7 @@ QString shownText(QWidget* w) {
 class WindowWidgetsTest : public QObject {
     Q_OBJECT
 
-  private Q_SLOTS:
+private Q_SLOTS:
     void everyControlHasExactlyOneWidget() {
         WindowRig rig;
         const QStringList names = rig.controls().names();

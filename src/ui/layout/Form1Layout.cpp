@@ -53,9 +53,9 @@ QString page(int i) {
 // Appends controls in order, so that every container is listed before what it holds. Labels that
 // no code addresses get running names (Label7, Label8 ...).
 class LayoutBuilder {
-  public:
+public:
     ControlDesign& add(Kind kind, const QString& name, const QString& parent, QRect geometry,
-                     const QString& text = {}) {
+                       const QString& text = {}) {
         ControlDesign design;
         design.name = name;
         design.kind = kind;
@@ -71,21 +71,21 @@ class LayoutBuilder {
         return add(Kind::Panel, name, parent, geometry);
     }
     ControlDesign& button(const QString& name, const QString& parent, QRect geometry,
-                        const QString& text) {
+                          const QString& text) {
         return add(Kind::Button, name, parent, geometry, text);
     }
     ControlDesign& field(const QString& name, const QString& parent, QRect geometry,
-                       const QString& text = {}) {
+                         const QString& text = {}) {
         return add(Kind::TextBox, name, parent, geometry, text);
     }
     ControlDesign& combo(const QString& name, const QString& parent, QRect geometry,
-                       const QStringList& items, const QString& text = {}) {
+                         const QStringList& items, const QString& text = {}) {
         ControlDesign& design = add(Kind::ComboBox, name, parent, geometry, text);
         design.items = items;
         return design;
     }
     ControlDesign& option(const QString& name, const QString& parent, QRect geometry,
-                        const QString& text, bool checked = false) {
+                          const QString& text, bool checked = false) {
         ControlDesign& design = add(Kind::OptionButton, name, parent, geometry, text);
         design.checked = checked;
         design.group = parent;  // option buttons exclude each other within their container
@@ -95,7 +95,7 @@ class LayoutBuilder {
         return add(Kind::Shape, name, parent, QRect(at, QSize(kLampSize, kLampSize)));
     }
     ControlDesign& label(const QString& name, const QString& parent, QRect geometry,
-                       const QString& text) {
+                         const QString& text) {
         return add(Kind::Label, name, parent, geometry, text);
     }
     // A label that no code addresses.
@@ -135,7 +135,7 @@ class LayoutBuilder {
 
     std::vector<ControlDesign> take() { return std::move(specs_); }
 
-  private:
+private:
     std::vector<ControlDesign> specs_;
     int nextLabel_ = 7;  // Label1 to Label6 are named controls
 };

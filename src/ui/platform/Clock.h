@@ -14,7 +14,7 @@ public:
     virtual SystemTime localTime() const = 0;
     virtual SystemTime universalTime() const = 0;
     virtual int standardBiasMinutes() const = 0;  // the zone's bias without daylight saving
-    virtual int currentBiasMinutes() const = 0;   // the bias in force now (daylight saving included)
+    virtual int currentBiasMinutes() const = 0;  // the bias in force now (daylight saving included)
 };
 
 }  // namespace qx

@@ -6,7 +6,7 @@ namespace qx {
 
 // The PC's clock and time zone as Qt sees them (QDateTime, QTimeZone::systemTimeZone()).
 class QtClock : public Clock {
-  public:
+public:
     SystemTime localTime() const override;
     SystemTime universalTime() const override;
     int standardBiasMinutes() const override;

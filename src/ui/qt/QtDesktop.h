@@ -8,7 +8,7 @@ class QtScheduler;
 
 // The browser, the system's device list and the end of the program.
 class QtDesktop : public Desktop {
-  public:
+public:
     explicit QtDesktop(const QtScheduler& scheduler);
 
     bool openUrl(const QString& url) override;
@@ -19,7 +19,7 @@ class QtDesktop : public Desktop {
     // already saved when this is called).
     void endProgram() override;
 
-  private:
+private:
     const QtScheduler& scheduler_;
 };
 

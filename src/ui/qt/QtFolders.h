@@ -13,7 +13,7 @@ namespace qx {
 // application (created). The choice is made once, at the first call.
 // Sounds: the program's own folder, or the folder named by QUORVELX_SOUNDS.
 class QtFolders : public Folders {
-  public:
+public:
     // programDir empty: the folder of the running program.
     explicit QtFolders(QProcessEnvironment environment = QProcessEnvironment::systemEnvironment(),
                        QString programDir = {});
@@ -21,7 +21,7 @@ class QtFolders : public Folders {
     QString settingsFolder() const override;
     QString programFolder() const override;
 
-  private:
+private:
     QString programDir() const;
     QString chooseSettingsFolder() const;
 

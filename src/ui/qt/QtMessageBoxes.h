@@ -6,7 +6,7 @@ namespace qx {
 
 // Modal QMessageBox over the active window. Closing the box without a button counts as Cancel.
 class QtMessageBoxes : public MessageBoxes {
-  public:
+public:
     Answer show(const QString& text, const QString& title, Buttons buttons) override;
 };
 

@@ -8,7 +8,7 @@ namespace qx {
 // valid address times out (11010), so the tool behaves as with a controller that is switched
 // off.
 class QtPinger : public Pinger {
-  public:
+public:
     static constexpr int kInvalidAddress = -1;
     static constexpr int kRequestTimedOut = 11010;
 

@@ -16,7 +16,7 @@ namespace qx {
 // The real platform: one Qt implementation of each facility, for the program and for the
 // end-to-end tests. Create it after the QApplication.
 class QtPlatform {
-  public:
+public:
     QtPlatform();
     QtPlatform(const QtPlatform&) = delete;
     QtPlatform& operator=(const QtPlatform&) = delete;
@@ -29,7 +29,7 @@ class QtPlatform {
     QtSound& sound() { return sound_; }
     QtFolders& folders() { return folders_; }
 
-  private:
+private:
     QtScheduler scheduler_;
     QtClock clock_;
     QtSerialPort serial_;

@@ -14,13 +14,13 @@ namespace {
 
 // Counts one level of event dispatch for as long as it lives.
 class NestingLevel {
-  public:
+public:
     explicit NestingLevel(int& depth) : depth_(depth) { ++depth_; }
     ~NestingLevel() { --depth_; }
     NestingLevel(const NestingLevel&) = delete;
     NestingLevel& operator=(const NestingLevel&) = delete;
 
-  private:
+private:
     int& depth_;
 };
 

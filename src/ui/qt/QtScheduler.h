@@ -11,7 +11,7 @@ namespace qx {
 // and received data are handled inside it. Once the application has been told to quit, waits
 // return at once.
 class QtScheduler : public Scheduler {
-  public:
+public:
     QtScheduler();
 
     double nowMs() const override;
@@ -25,7 +25,7 @@ class QtScheduler : public Scheduler {
     // handler, and leaving the main event loop would not unwind that handler.
     int nestingDepth() const { return nestingDepth_; }
 
-  private:
+private:
     // Runs the events of ms milliseconds; false when the application quit meanwhile.
     bool runEventLoopFor(double ms);
 

@@ -10,7 +10,7 @@ namespace qx {
 // no flow control. Which device opens as COMn is told in ComPortMapping.h.
 class QtSerialPort : public SerialPort {
     Q_OBJECT
-  public:
+public:
     explicit QtSerialPort(QObject* parent = nullptr);
 
     void setPortNumber(int number) override;
@@ -21,7 +21,7 @@ class QtSerialPort : public SerialPort {
     void write(const QByteArray& bytes) override;
     QByteArray readAll() override;
 
-  private:
+private:
     void configureLine();
     void onPortError(QSerialPort::SerialPortError error);
 

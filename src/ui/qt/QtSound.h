@@ -15,7 +15,7 @@ namespace qx {
 // (a machine without audio pays nothing at start-up) and keeps it, so that playing it again
 // restarts it from the beginning, as a close-open-play of the file did.
 class QtSound : public Sound {
-  public:
+public:
     QtSound();
     ~QtSound() override;
 
@@ -25,7 +25,7 @@ class QtSound : public Sound {
     // How many files have a player by now.
     int playerCount() const { return static_cast<int>(players_.size()); }
 
-  private:
+private:
     struct Player;
     Player& playerFor(const QString& filePath);
 

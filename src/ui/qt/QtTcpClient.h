@@ -11,7 +11,7 @@ namespace qx {
 // loop (queued), so that their handlers may close the socket and connect again at once.
 class QtTcpClient : public TcpClient {
     Q_OBJECT
-  public:
+public:
     explicit QtTcpClient(QObject* parent = nullptr);
 
     void close() override;
@@ -20,7 +20,7 @@ class QtTcpClient : public TcpClient {
     void send(const QByteArray& bytes) override;
     QByteArray readAll() override;
 
-  private:
+private:
     void startNewAttempt();
     void onSocketError(QAbstractSocket::SocketError error);
     void reportStateChange();

@@ -10,7 +10,7 @@ namespace qx {
 // A window timer on Qt's event loop. Precise, because the clock display and the MaxRate poll
 // tick every second and a coarse timer may slip by up to 5 % of its interval.
 class QtTimer : public Timer {
-  public:
+public:
     explicit QtTimer(std::function<void()> onTick);
 
     void start(int intervalMs) override;
@@ -18,7 +18,7 @@ class QtTimer : public Timer {
     bool isActive() const override;
     void setSingleShot(bool singleShot) override;
 
-  private:
+private:
     QTimer timer_;
     std::function<void()> onTick_;
 };

@@ -8,13 +8,13 @@ namespace qx {
 // A label that reports clicks, as the window's labels do.
 class ClickableLabel : public QLabel {
     Q_OBJECT
-  public:
+public:
     using QLabel::QLabel;
 
-  Q_SIGNALS:
+Q_SIGNALS:
     void clicked();
 
-  protected:
+protected:
     void mouseReleaseEvent(QMouseEvent* event) override {
         if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
             Q_EMIT clicked();

@@ -17,14 +17,14 @@ class Controls;
 // event handler connected after the binding runs.
 class ControlBinding : public QObject {
     Q_OBJECT
-  public:
+public:
     ControlBinding(Controls& controls, const QHash<QString, QWidget*>& widgets,
                    QObject* parent = nullptr);
 
     // Shows the current state of every control.
     void showAll();
 
-  private:
+private:
     void show(const QString& name);
     void listenToOperator(const QString& name, QWidget* widget);
 

@@ -14,7 +14,7 @@ namespace {
 // Watches the events of one widget and runs an action for those that match; the widget still
 // gets every event.
 class EventWatcher : public QObject {
-  public:
+public:
     EventWatcher(QWidget* target, std::function<bool(const QEvent&)> matches,
                  std::function<void()> action)
         : QObject(target), matches_(std::move(matches)), action_(std::move(action)) {
@@ -26,7 +26,7 @@ class EventWatcher : public QObject {
         return false;
     }
 
-  private:
+private:
     std::function<bool(const QEvent&)> matches_;
     std::function<void()> action_;
 };

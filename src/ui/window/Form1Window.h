@@ -16,7 +16,7 @@ class Form1;
 // queues Form_Activate, and closing the window runs Form_Unload.
 class Form1Window : public QWidget {
     Q_OBJECT
-  public:
+public:
     explicit Form1Window(Form1& form, QWidget* parent = nullptr);
 
     // The widget of a control ("Text1(5)", "Command6(11)"), or null.
@@ -26,11 +26,11 @@ class Form1Window : public QWidget {
     // Returns false for a control that does not exist or has no such event.
     bool connectEvent(const QString& control, ControlEvent event, std::function<void()> action);
 
-  protected:
+protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-  private:
+private:
     void createWidgets();
     void wireEvents();
 

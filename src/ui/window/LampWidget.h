@@ -8,16 +8,16 @@ namespace qx {
 // is also readable as the accessible name ("0080FF") and as the dynamic property "backColor".
 class LampWidget : public QWidget {
     Q_OBJECT
-  public:
+public:
     explicit LampWidget(QWidget* parent = nullptr);
 
     quint32 backColor() const { return backColor_; }
     void setBackColor(quint32 bgr);
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
 
-  private:
+private:
     quint32 backColor_ = 0;
 };
 

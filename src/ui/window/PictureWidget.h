@@ -8,13 +8,13 @@ namespace qx {
 // painted panel that reports clicks.
 class PictureWidget : public QFrame {
     Q_OBJECT
-  public:
+public:
     explicit PictureWidget(QWidget* parent = nullptr);
 
-  Q_SIGNALS:
+Q_SIGNALS:
     void clicked();
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 };

@@ -9,8 +9,8 @@
 #include <QTemporaryDir>
 
 #include "shell/Form1.h"
-#include "ui/window/Form1Window.h"
 #include "ui/qt/QtPlatform.h"
+#include "ui/window/Form1Window.h"
 #include "ui/window/screens/SampleValues.h"
 
 namespace {
