@@ -39,7 +39,6 @@ void Form1::Form_Load() {
     Load_param();
     Load_lan();
     Load_comm();
-    gearFieldsEdited_ = false;
     controls_.setVisible(QStringLiteral("Image3"), false);
     timer3_->start(kClockIntervalMs);
     Timer3_Timer();

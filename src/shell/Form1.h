@@ -80,7 +80,6 @@ private:
     int timer1Interval_ = 0;
     int timer2Interval_ = 0;
     bool activated_ = false;
-    bool gearFieldsEdited_ = false;
 };
 
 }  // namespace qx
