@@ -9,6 +9,10 @@
 
 namespace qx {
 
+namespace {
+constexpr int kPollIntervalMs = 1000;  // the MaxRate poll once connected
+}  // namespace
+
 bool retryNeeded(const Controls& controls, const RetryCheck& check) {
     const QString control = QLatin1String(check.control);
     switch (check.missing) {
@@ -62,7 +66,7 @@ void readAllOverSerial(Form1& form) {
     form.PlaySound(QStringLiteral("yomikomiend.mp3"));
     send(QStringLiteral(":Pe#"));
     AllDispON(controls);
-    form.setTimer1Interval(1000);
+    form.setTimer1Interval(kPollIntervalMs);
 }
 
 void disconnectAndClear(Form1& form) {

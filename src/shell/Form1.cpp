@@ -16,7 +16,6 @@
 namespace qx {
 
 namespace {
-constexpr int kPollIntervalMs = 1000;
 constexpr int kBlinkIntervalMs = 500;
 constexpr int kBlinkLengthMs = 3000;
 constexpr int kClockIntervalMs = 1000;
