@@ -2,22 +2,19 @@
 
 namespace qx::test {
 
-QStringList EventLog::of(const QString& kind) const {
+QStringList EventLog::timedOf(const QString& kind) const {
     QStringList out;
     for (const QString& row : rows_) {
-        const QStringList parts = row.split(QLatin1Char(' '));
-        if (parts.size() >= 3 && parts[1] == kind) out << parts.mid(2).join(QLatin1Char(' '));
+        if (row.section(QLatin1Char(' '), 1, 1) == kind)
+            out << row.section(QLatin1Char(' '), 0, 0) + QLatin1Char(' ') +
+                       row.section(QLatin1Char(' '), 2);
     }
     return out;
 }
 
-QStringList EventLog::timedOf(const QString& kind) const {
+QStringList EventLog::of(const QString& kind) const {
     QStringList out;
-    for (const QString& row : rows_) {
-        const QStringList parts = row.split(QLatin1Char(' '));
-        if (parts.size() >= 3 && parts[1] == kind)
-            out << parts[0] + QLatin1Char(' ') + parts.mid(2).join(QLatin1Char(' '));
-    }
+    for (const QString& row : timedOf(kind)) out << row.section(QLatin1Char(' '), 1);
     return out;
 }
 
