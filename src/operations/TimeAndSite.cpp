@@ -1,11 +1,8 @@
 #include "operations/TimeAndSite.h"
 
-#include <array>
 #include <cstdlib>
-#include <functional>
 
-#include "link/LanLink.h"
-#include "link/SerialLink.h"
+#include "link/LinkSend.h"
 #include "read/QueryIndex.h"
 #include "shell/Form1.h"
 
@@ -14,6 +11,9 @@ namespace qx {
 namespace {
 constexpr qint16 kDateIndex = 15;
 constexpr qint16 kTimeIndex = 16;
+constexpr int kSerialCommandPauseMs = 100;
+constexpr int kSerialStepPauseMs = 300;
+constexpr int kLanPauseMs = 50;
 }  // namespace
 
 QString twoDigits(int n) {
@@ -50,42 +50,36 @@ QString zoneHoursText(int biasMinutes) {
     return QString::number(-biasMinutes / 60.0);
 }
 
-namespace {
-
-// Date and time, then the controller's date and time read back; `pauses` are the waits after the
-// date, the time and the date query.
-void sendDateTimeAndReadBack(Form1& form, const std::function<void(const QString&)>& send,
-                             const SystemTime& local, std::array<int, 3> pauses) {
-    send(setDateCommand(local));
-    form.Wait(pauses[0]);
-    send(setTimeCommand(local));
-    form.Wait(pauses[1]);
-    QueryIndex = kDateIndex;
-    send(QStringLiteral(":GX81#"));
-    form.Wait(pauses[2]);
-    QueryIndex = kTimeIndex;
-    send(QStringLiteral(":GX80#"));
-}
-
-}  // namespace
-
 void sendPcTimeToController(Form1& form) {
     // The bias in force now, so that the offset matches the local time sent with ":SL".
     const int bias = form.platform().clock.currentBiasMinutes();
     const SystemTime local = form.platform().clock.localTime();
-    if (form.serialChosen()) {
-        Comm& comm = form.comm();
-        auto send = [&comm](const QString& command) { comm.send(command); };
-        send(utcOffsetCommand(bias));
-        form.Wait(100 + 300);
-        sendDateTimeAndReadBack(form, send, local, {100 + 300, 100, 100});
-        return;
+    const LinkSend send = LinkSend::forClick(form);
+    // Over serial each command is followed by 100 ms only when it could be sent, and the steps by
+    // 300 ms; the LAN route sends no offset and paces every command by 50 ms.
+    const bool serial = send.serial();
+    auto sendAndPause = [&](const QString& command) {
+        if (!send.ready()) return;
+        send(command);
+        form.Wait(kSerialCommandPauseMs);
+    };
+    if (serial) {
+        sendAndPause(utcOffsetCommand(bias));
+        form.Wait(kSerialStepPauseMs);
+        sendAndPause(setDateCommand(local));
+        form.Wait(kSerialStepPauseMs);
+        sendAndPause(setTimeCommand(local));
+    } else {
+        send(setDateCommand(local));
+        form.Wait(kLanPauseMs);
+        send(setTimeCommand(local));
+        form.Wait(kLanPauseMs);
     }
-    // The LAN route sends no offset.
-    FrmTerm& lan = form.frmTerm();
-    lan.NETconnect1();
-    sendDateTimeAndReadBack(form, [&lan](const QString& command) { lan.NET_TX(command); }, local,
-                            {50, 50, 50});
+    QueryIndex = kDateIndex;
+    send(QStringLiteral(":GX81#"));
+    form.Wait(serial ? kSerialCommandPauseMs : kLanPauseMs);
+    QueryIndex = kTimeIndex;
+    send(QStringLiteral(":GX80#"));
 }
 
 void refreshClockDisplay(Form1& form) {

@@ -56,11 +56,27 @@ QStringList Controls::items(const QString& name) const {
     return s ? s->design.items : QStringList();
 }
 
+QString Controls::mark(const QString& name) const {
+    const State* s = state(name);
+    return s ? s->mark : QString();
+}
+
 bool Controls::setText(const QString& name, const QString& text) {
     State* s = find(name);
     if (!s) return false;
     if (s->text != text) {
         s->text = text;
+        s->mark.clear();
+        Q_EMIT changed(name);
+    }
+    return true;
+}
+
+bool Controls::setMark(const QString& name, const QString& reason) {
+    State* s = find(name);
+    if (!s) return false;
+    if (s->mark != reason) {
+        s->mark = reason;
         Q_EMIT changed(name);
     }
     return true;

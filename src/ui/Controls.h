@@ -61,6 +61,7 @@ public:
         bool visible = true;
         bool checked = false;
         quint32 backColor = 0;
+        QString mark;  // why the value cannot be used; shown on the control until its text changes
     };
 
     explicit Controls(const std::vector<ControlDesign>& layout, QObject* parent = nullptr);
@@ -75,6 +76,7 @@ public:
     bool checked(const QString& name) const;
     quint32 backColor(const QString& name) const;
     QStringList items(const QString& name) const;
+    QString mark(const QString& name) const;
 
     bool setText(const QString& name, const QString& text);
     bool setEnabled(const QString& name, bool enabled);
@@ -82,6 +84,10 @@ public:
     // Checking an option button unchecks the others of its group.
     bool setChecked(const QString& name, bool checked);
     bool setBackColor(const QString& name, quint32 color);
+    // Marks a control whose value was refused, with the reason for the operator (a red frame and
+    // a tooltip in the window); an empty reason removes the mark. Any change of the control's text
+    // removes it too: the refused value is gone.
+    bool setMark(const QString& name, const QString& reason);
 
 Q_SIGNALS:
     void changed(const QString& name);

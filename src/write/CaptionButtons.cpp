@@ -2,8 +2,7 @@
 
 #include <array>
 
-#include "link/LanLink.h"
-#include "link/SerialLink.h"
+#include "link/LinkSend.h"
 #include "read/QueryIndex.h"
 #include "shell/Form1.h"
 
@@ -29,15 +28,11 @@ constexpr std::array<CaptionQuery, 16> kCaptionQueries = {{
 
 void rereadField(Form1& form, int index) {
     QueryIndex = static_cast<qint16>(index + 1);
-    const bool serial = form.serialChosen();
-    if (!serial) form.frmTerm().NETconnect1();
+    const LinkSend send = LinkSend::forClick(form);  // on the LAN every click connects anew
     if (index < 0 || index >= int(kCaptionQueries.size())) return;
     const CaptionQuery& q = kCaptionQueries[index];
     QueryIndex = q.queryIndex;
-    if (serial)
-        form.comm().send(QLatin1String(q.command));
-    else
-        form.frmTerm().NET_TX(QLatin1String(q.command));
+    send(QLatin1String(q.command));
 }
 
 }  // namespace qx

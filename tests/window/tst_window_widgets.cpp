@@ -184,6 +184,20 @@ private Q_SLOTS:
         QCOMPARE(rig.widget<QComboBox>("Combo8")->currentText(), QStringLiteral("7"));
     }
 
+    // A refused value is marked with a red frame and its reason until the operator edits it.
+    void aMarkIsShownUntilTheNextEdit() {
+        WindowRig rig;
+        auto* edit = rig.widget<QLineEdit>("Text1(23)");
+        rig.controls().setText("Text1(23)", "ab#c");
+        rig.controls().setMark("Text1(23)", "「#」は送れません");
+        QCOMPARE(edit->toolTip(), QStringLiteral("「#」は送れません"));
+        QVERIFY(edit->styleSheet().contains("border"));
+        QTest::keyClicks(edit, "d");
+        QVERIFY(rig.controls().mark("Text1(23)").isEmpty());
+        QVERIFY(edit->toolTip().isEmpty());
+        QVERIFY(edit->styleSheet().isEmpty());
+    }
+
     void visibilityAndEnablingAreShown() {
         WindowRig rig;
         Controls& c = rig.controls();

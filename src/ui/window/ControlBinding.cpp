@@ -76,6 +76,16 @@ void showContent(const Controls::State& state, QWidget* widget) {
     }
 }
 
+// A refused value: a red frame around the control and the reason as its tooltip.
+void showMark(const Controls::State& state, QWidget* widget) {
+    if (widget->toolTip() == state.mark) return;  // restyling on every change would be costly
+    widget->setToolTip(state.mark);
+    widget->setStyleSheet(state.mark.isEmpty()
+                              ? QString()
+                              : QStringLiteral("%1 { border: 2px solid #d00000; }")
+                                    .arg(QLatin1String(widget->metaObject()->className())));
+}
+
 }  // namespace
 
 ControlBinding::ControlBinding(Controls& controls, const QHash<QString, QWidget*>& widgets,
@@ -101,6 +111,7 @@ void ControlBinding::show(const QString& name) {
     }
     const QSignalBlocker blocker(widget);
     showContent(*state, widget);
+    showMark(*state, widget);
     widget->setEnabled(state->enabled);
     widget->setHidden(!state->visible);
 }
