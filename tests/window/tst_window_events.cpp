@@ -37,15 +37,20 @@ private Q_SLOTS:
                      qPrintable(route.control));
     }
 
+    // Each element of a control array is routed once and hands its own index to the handler.
     void captionButtonArrayPassesEachIndex() {
-        QSet<int> indexes;
+        WindowRig rig;
+        QStringList captions;
         for (const EventRoute& route : form1EventRoutes()) {
-            if (route.indexHandler != &Form1::Command5_Click) continue;
-            QCOMPARE(route.control, element("Command5", route.index));
-            indexes.insert(route.index);
+            if (!route.control.startsWith(QLatin1String("Command5("))) continue;
+            captions << route.control;
+            QueryIndex = 0;
+            route.run(*rig.fakes.form);
+            const int index = route.control.mid(9).chopped(1).toInt();
+            QCOMPARE(int(QueryIndex), index == 14 ? 21 : index == 15 ? 22 : index + 1);
         }
-        QCOMPARE(indexes.size(), 20);
-        QVERIFY(indexes.contains(0) && indexes.contains(19));
+        QCOMPARE(captions.size(), 20);
+        QCOMPARE(QSet<QString>(captions.begin(), captions.end()).size(), 20);
     }
 
     // A click on a caption button re-reads its field: the query index tells which button it was.

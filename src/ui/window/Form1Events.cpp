@@ -9,33 +9,41 @@ namespace {
 
 using On = ControlEvent;
 
+// A control whose event runs a handler of Form1, or a handler of a subsystem that takes the form.
+EventRoute on(const char* control, On event, void (Form1::*handler)()) {
+    return {QLatin1String(control), event, [handler](Form1& form) { (form.*handler)(); }};
+}
+[[maybe_unused]] EventRoute on(const char* control, On event, void (*handler)(Form1&)) {
+    return {QLatin1String(control), event, handler};
+}
+
 // The elements first..last of a control array, each handing its own index to the handler.
 void addArray(std::vector<EventRoute>& routes, const char* array, int first, int last, On event,
               void (Form1::*handler)(int)) {
     for (int i = first; i <= last; ++i)
-        routes.push_back({element(array, i), event, nullptr, handler, i});
+        routes.push_back(
+            {element(array, i), event, [handler, i](Form1& form) { (form.*handler)(i); }});
+}
+[[maybe_unused]] void addArray(std::vector<EventRoute>& routes, const char* array, int first,
+                               int last, On event, void (*handler)(Form1&, int)) {
+    for (int i = first; i <= last; ++i)
+        routes.push_back(
+            {element(array, i), event, [handler, i](Form1& form) { handler(form, i); }});
 }
 
 }  // namespace
 
-void EventRoute::run(Form1& form) const {
-    if (handler)
-        (form.*handler)();
-    else if (indexHandler)
-        (form.*indexHandler)(index);
-}
-
 std::vector<EventRoute> form1EventRoutes() {
     std::vector<EventRoute> routes = {
         // Connection and link choice.
-        {"Command11", On::Click, &Form1::Command11_Click},
-        {"Command12", On::Click, &Form1::Command12_Click},
-        {"Option7", On::Click, &Form1::Option7_Click},
-        {"Option8", On::Click, &Form1::Option8_Click},
-        {"Combo1", On::LostFocus, &Form1::Combo1_LostFocus},
-        {"Command60", On::Click, &Form1::Command60_Click},
+        on("Command11", On::Click, &Form1::Command11_Click),
+        on("Command12", On::Click, &Form1::Command12_Click),
+        on("Option7", On::Click, &Form1::Option7_Click),
+        on("Option8", On::Click, &Form1::Option8_Click),
+        on("Combo1", On::LostFocus, &Form1::Combo1_LostFocus),
+        on("Command60", On::Click, &Form1::Command60_Click),
         // Time and site.
-        {"Command34", On::Click, &Form1::Command34_Click},
+        on("Command34", On::Click, &Form1::Command34_Click),
     };
     // Caption buttons: a click re-reads the field behind the caption.
     addArray(routes, "Command5", 0, 19, On::Click, &Form1::Command5_Click);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <vector>
 
 #include "ui/window/EventHooks.h"
@@ -9,17 +10,13 @@ namespace qx {
 
 class Form1;
 
-// One line of the window's event table: which event of which control runs which handler of
-// Form1. An element of a control array names the element ("Command5(7)") and passes its index
-// to the array's one handler.
+// One line of the window's event table: which event of which control runs which action on the
+// window's logic. An element of a control array names the element ("Command5(7)") and its action
+// hands that index to the array's one handler.
 struct EventRoute {
     QString control;
     ControlEvent event = ControlEvent::Click;
-    void (Form1::*handler)() = nullptr;
-    void (Form1::*indexHandler)(int) = nullptr;
-    int index = 0;
-
-    void run(Form1& form) const;
+    std::function<void(Form1&)> run;
 };
 
 // Every event of the window that reaches a handler, in one table.
