@@ -4,6 +4,7 @@
 
 #include "link/LanLink.h"
 #include "link/SerialLink.h"
+#include "operations/OneShotButtons.h"
 #include "operations/TimeAndSite.h"
 #include "read/Conversions.h"
 #include "read/ReadAll.h"
@@ -120,6 +121,24 @@ void Form1::Command5_Click(int index) {
 
 void Form1::Command34_Click() {
     sendPcTimeToController(*this);
+}
+
+// ---- direction buttons ---------------------------------------------------------------------
+
+void Form1::Command1_Click() {
+    pressOneShotButton(*this, QStringLiteral("Command1"));
+}
+
+void Form1::Command2_Click() {
+    pressOneShotButton(*this, QStringLiteral("Command2"));
+}
+
+void Form1::Command3_Click() {
+    pressOneShotButton(*this, QStringLiteral("Command3"));
+}
+
+void Form1::Command4_Click() {
+    pressOneShotButton(*this, QStringLiteral("Command4"));
 }
 
 // ---- timers --------------------------------------------------------------------------------

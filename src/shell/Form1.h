@@ -43,6 +43,12 @@ public:
     void Command5_Click(int index);  // caption buttons
     void Command34_Click();          // "Set": PC date, time and UTC offset to the controller
 
+    // The direction buttons (RA +, RA -, DEC +, DEC -): the mount presets press them too.
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+
     // Timers. An interval of 0 stops a timer; any other value (re)starts it.
     void setTimer1Interval(int ms);  // Timer1: the one-second MaxRate poll
     int timer1Interval() const { return timer1Interval_; }
