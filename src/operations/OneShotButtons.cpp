@@ -1,6 +1,5 @@
 #include "operations/OneShotButtons.h"
 
-#include <array>
 #include <functional>
 
 #include "link/LinkSend.h"
@@ -24,44 +23,44 @@ constexpr Poll Restart = Poll::StopAndRestart;
 // that the controller model write sends, and starting the motor does not choose a direction.
 // The pause-at-flip pair is coloured here because its state is never read back.
 // clang-format off
-constexpr std::array kButtons{
-    //           control      send    command      then     index read-back                  poll     lamps
-    OneShotButton{"Command1",  Serial, ":TA#",      nullptr, 0,  {},                       Restart, {"Shape1", "Shape2"}},
-    OneShotButton{"Command2",  Serial, ":TB#",      nullptr, 0,  {},                       Restart, {"Shape2", "Shape1"}},
-    OneShotButton{"Command3",  Serial, ":TC#",      nullptr, 0,  {},                       Restart, {"Shape3", "Shape4"}},
-    OneShotButton{"Command4",  Serial, ":TD#",      nullptr, 0,  {},                       Restart, {"Shape4", "Shape3"}},
-    OneShotButton{"Command10", Link,   ":Te#",      nullptr, 0,  {},                       Restart, {}},
-    OneShotButton{"Command9",  Link,   ":Td#",      nullptr, 0,  {},                       Restart, {}},
-    OneShotButton{"Command27", Link,   ":TQ#",      nullptr, 0,  {},                       Keep,    {}},
-    OneShotButton{"Command49", Link,   ":TK#",      nullptr, 0,  {},                       Keep,    {}},
-    OneShotButton{"Command26", Link,   ":TL#",      nullptr, 0,  {},                       Keep,    {}},
-    OneShotButton{"Command25", Link,   ":TS#",      nullptr, 0,  {},                       Keep,    {}},
-    OneShotButton{"Command24", Link,   ":T0#",      nullptr, 0,  {},                       Keep,    {}},
-    OneShotButton{"Command43", Link,   ":R0#",      nullptr, 0,  {},                       Keep,    {}},
-    OneShotButton{"Command42", Link,   ":R1#",      nullptr, 0,  {},                       Keep,    {}},
-    OneShotButton{"Command41", Link,   ":R2#",      nullptr, 0,  {},                       Keep,    {}},
-    OneShotButton{"Command40", Link,   ":R3#",      nullptr, 0,  {},                       Keep,    {}},
-    OneShotButton{"Command47", Link,   ":R5#",      nullptr, 0,  {},                       Keep,    {}},
-    OneShotButton{"Command46", Link,   ":R6#",      nullptr, 0,  {},                       Keep,    {}},
-    OneShotButton{"Command45", Link,   ":R7#",      nullptr, 0,  {},                       Keep,    {}},
-    OneShotButton{"Command50", Link,   ":R8#",      nullptr, 0,  {},                       Keep,    {}},
-    OneShotButton{"Command30", Serial, ":=SD#",     ":RG#",  0,  {},                       Keep,    {}},
-    OneShotButton{"Command31", Serial, ":RC#",      nullptr, 0,  {},                       Keep,    {}},
-    OneShotButton{"Command32", Serial, ":RM#",      nullptr, 0,  {},                       Keep,    {}},
-    OneShotButton{"Command33", Serial, ":RS#",      nullptr, 0,  {},                       Keep,    {}},
-    OneShotButton{"Command23", Link,   ":T+#",      nullptr, 0,  {},                       Keep,    {}},
-    OneShotButton{"Command22", Link,   ":T-#",      nullptr, 0,  {},                       Keep,    {}},
-    OneShotButton{"Command54", Link,   ":TR#",      nullptr, 0,  {},                       Keep,    {}},
-    OneShotButton{"Command8",  Serial, ":TV#",      nullptr, 0,  {},                       Keep,    {"Shape5", "Shape6"}},
-    OneShotButton{"Command7",  Serial, ":TW#",      nullptr, 0,  {},                       Keep,    {"Shape6", "Shape5"}},
-    OneShotButton{"Command21", Serial, ":TX#",      nullptr, 26, {3000, ":GXEI#", 3000},   Restart, {}},
-    OneShotButton{"Command20", Serial, ":TY#",      nullptr, 26, {3000, ":GXEI#", 3000},   Restart, {}},
-    OneShotButton{"Command15", Serial, ":SX95,1#",  nullptr, 27, {3000, ":GX95#", 0},      Stop,    {}},
-    OneShotButton{"Command16", Serial, ":SX95,0#",  nullptr, 27, {2000, ":GX95#", 0},      Stop,    {}},
-    OneShotButton{"Command17", Link,   ":SX98,1#",  nullptr, 28, {},                       Stop,    {"Shape11", "Shape12"}},
-    OneShotButton{"Command18", Link,   ":SX98,0#",  nullptr, 28, {},                       Stop,    {"Shape12", "Shape11"}},
-    OneShotButton{"Command13", Link,   ":SX97,1#",  nullptr, 29, {2000, ":GXEP#", 0},      Stop,    {}},
-    OneShotButton{"Command14", Link,   ":SX97,0#",  nullptr, 29, {3000, ":GXEP#", 0},      Stop,    {}},
+constexpr OneShotButton kButtons[] = {
+    // control    send    command     idx read-back               poll     lamps (lit, unlit)
+    {"Command1",  Serial, ":TA#",     0,  {},                     Restart, {"Shape1", "Shape2"}},
+    {"Command2",  Serial, ":TB#",     0,  {},                     Restart, {"Shape2", "Shape1"}},
+    {"Command3",  Serial, ":TC#",     0,  {},                     Restart, {"Shape3", "Shape4"}},
+    {"Command4",  Serial, ":TD#",     0,  {},                     Restart, {"Shape4", "Shape3"}},
+    {"Command10", Link,   ":Te#",     0,  {},                     Restart, {}},
+    {"Command9",  Link,   ":Td#",     0,  {},                     Restart, {}},
+    {"Command27", Link,   ":TQ#",     0,  {},                     Keep,    {}},
+    {"Command49", Link,   ":TK#",     0,  {},                     Keep,    {}},
+    {"Command26", Link,   ":TL#",     0,  {},                     Keep,    {}},
+    {"Command25", Link,   ":TS#",     0,  {},                     Keep,    {}},
+    {"Command24", Link,   ":T0#",     0,  {},                     Keep,    {}},
+    {"Command43", Link,   ":R0#",     0,  {},                     Keep,    {}},
+    {"Command42", Link,   ":R1#",     0,  {},                     Keep,    {}},
+    {"Command41", Link,   ":R2#",     0,  {},                     Keep,    {}},
+    {"Command40", Link,   ":R3#",     0,  {},                     Keep,    {}},
+    {"Command47", Link,   ":R5#",     0,  {},                     Keep,    {}},
+    {"Command46", Link,   ":R6#",     0,  {},                     Keep,    {}},
+    {"Command45", Link,   ":R7#",     0,  {},                     Keep,    {}},
+    {"Command50", Link,   ":R8#",     0,  {},                     Keep,    {}},
+    {"Command30", Serial, ":=SD#",    0,  {},                     Keep,    {}, ":RG#"},
+    {"Command31", Serial, ":RC#",     0,  {},                     Keep,    {}},
+    {"Command32", Serial, ":RM#",     0,  {},                     Keep,    {}},
+    {"Command33", Serial, ":RS#",     0,  {},                     Keep,    {}},
+    {"Command23", Link,   ":T+#",     0,  {},                     Keep,    {}},
+    {"Command22", Link,   ":T-#",     0,  {},                     Keep,    {}},
+    {"Command54", Link,   ":TR#",     0,  {},                     Keep,    {}},
+    {"Command8",  Serial, ":TV#",     0,  {},                     Keep,    {"Shape5", "Shape6"}},
+    {"Command7",  Serial, ":TW#",     0,  {},                     Keep,    {"Shape6", "Shape5"}},
+    {"Command21", Serial, ":TX#",     26, {3000, ":GXEI#", 3000}, Restart, {}},
+    {"Command20", Serial, ":TY#",     26, {3000, ":GXEI#", 3000}, Restart, {}},
+    {"Command15", Serial, ":SX95,1#", 27, {3000, ":GX95#"},       Stop,    {}},
+    {"Command16", Serial, ":SX95,0#", 27, {2000, ":GX95#"},       Stop,    {}},
+    {"Command17", Link,   ":SX98,1#", 28, {},                     Stop,    {"Shape11", "Shape12"}},
+    {"Command18", Link,   ":SX98,0#", 28, {},                     Stop,    {"Shape12", "Shape11"}},
+    {"Command13", Link,   ":SX97,1#", 29, {2000, ":GXEP#"},       Stop,    {}},
+    {"Command14", Link,   ":SX97,0#", 29, {3000, ":GXEP#"},       Stop,    {}},
 };
 // clang-format on
 

@@ -41,11 +41,11 @@ struct OneShotButton {
     const char* control;
     SendForm send;
     const char* command;
-    const char* thenCommand;  // sent straight after the command; nullptr for none
-    qint16 queryIndex;        // set before anything is sent; 0 leaves QueryIndex as it is
+    qint16 queryIndex;  // set before anything is sent; 0 leaves QueryIndex as it is
     ReadBack readBack;
     Poll poll;
     LampChoice lamps;
+    const char* thenCommand = nullptr;  // sent straight after the command
 };
 
 std::span<const OneShotButton> oneShotButtons();

@@ -21,9 +21,9 @@ enum class Route { SerialOpen, SerialClosed, Lan };
 // What one click does, on the serial link with the port open.
 struct Expected {
     QString control;
-    bool serialOnly;  // the guarded form: nothing goes out over the LAN
-    QStringList sent;  // "ms command", from the click
-    int ms;            // how long the click takes
+    bool serialOnly;    // the guarded form: nothing goes out over the LAN
+    QStringList sent;   // "ms command", from the click
+    int ms;             // how long the click takes
     QStringList lamps;  // "Shape1 lit", "Shape2 unlit"; every other lamp is left as it was
     int pollAfter;      // Timer1's interval afterwards; kPollBefore when the button leaves it
     int indexAfter;     // QueryIndex afterwards; 0 before the click
@@ -42,6 +42,7 @@ const QStringList kDecPlus{"Shape3 lit", "Shape4 unlit"};
 const QStringList kDecMinus{"Shape4 lit", "Shape3 unlit"};
 
 QList<Expected> expectations() {
+    // clang-format off
     QList<Expected> rows{
         {"Command1", true, {"0 :TA#"}, 0, kRaPlus, 1000, 0},
         {"Command2", true, {"0 :TB#"}, 0, kRaMinus, 1000, 0},
@@ -84,10 +85,11 @@ QList<Expected> expectations() {
         {"Command57", false, {"0 :Te#", "50 :hP#"}, 50, {}, kPollBefore, 0},
         {"Command58", false, {"0 :hQ#"}, 0, {}, kPollBefore, 0},
         // Mount modes: over the LAN the mode alone.
-        {"Command55", false, {"0 :Tr#", "100 :SXEM,1#"}, 100, {}, kPollBefore, 0, QStringList{"2 :SXEM,1#"}},
-        {"Command53", false, {"0 :Tr#", "100 :SXEM,2#"}, 100, {}, kPollBefore, 0, QStringList{"2 :SXEM,2#"}},
-        {"Command56", false, {"0 :Tn#", "100 :SXEM,3#"}, 100, {}, kPollBefore, 0, QStringList{"2 :SXEM,3#"}},
+        {"Command55", false, {"0 :Tr#", "100 :SXEM,1#"}, 100, {}, kPollBefore, 0, {"2 :SXEM,1#"}},
+        {"Command53", false, {"0 :Tr#", "100 :SXEM,2#"}, 100, {}, kPollBefore, 0, {"2 :SXEM,2#"}},
+        {"Command56", false, {"0 :Tn#", "100 :SXEM,3#"}, 100, {}, kPollBefore, 0, {"2 :SXEM,3#"}},
     };
+    // clang-format on
     // The percentages, from 50% to 400%.
     const QString letters = QStringLiteral("KJIHGFEDCBALMNOPQ");
     for (int i = 0; i < letters.size(); ++i) {
@@ -108,14 +110,16 @@ QStringList overLan(const Expected& e) {
     if (e.serialOnly) return {};
     QStringList rows;
     for (const QString& row : e.sent)
-        rows << QStringLiteral("%1 %2").arg(row.section(' ', 0, 0).toInt() + int(kConnectMs))
+        rows << QStringLiteral("%1 %2")
+                    .arg(row.section(' ', 0, 0).toInt() + int(kConnectMs))
                     .arg(row.section(' ', 1));
     return rows;
 }
 
 int durationOver(Route route, const Expected& e) {
     if (route != Route::Lan || e.serialOnly) return e.ms;
-    if (!e.sentOverLan.isEmpty()) return int(kConnectMs);  // the mount modes send at once over the LAN
+    if (!e.sentOverLan.isEmpty())
+        return int(kConnectMs);  // the mount modes send at once over the LAN
     return e.ms + int(kConnectMs);
 }
 
@@ -183,11 +187,11 @@ private Q_SLOTS:
         QTest::addColumn<int>("indexAfter");
         for (const Expected& e : expectations()) {
             QTest::addRow("%s serial", qPrintable(e.control))
-                << e.control << int(Route::SerialOpen) << e.sent << QStringList{} << e.ms
-                << e.lamps << e.pollAfter << e.indexAfter;
+                << e.control << int(Route::SerialOpen) << e.sent << QStringList{} << e.ms << e.lamps
+                << e.pollAfter << e.indexAfter;
             QTest::addRow("%s port closed", qPrintable(e.control))
-                << e.control << int(Route::SerialClosed) << QStringList{} << QStringList{}
-                << e.ms << e.lamps << e.pollAfter << e.indexAfter;
+                << e.control << int(Route::SerialClosed) << QStringList{} << QStringList{} << e.ms
+                << e.lamps << e.pollAfter << e.indexAfter;
             QTest::addRow("%s LAN", qPrintable(e.control))
                 << e.control << int(Route::Lan) << QStringList{} << overLan(e)
                 << durationOver(Route::Lan, e) << e.lamps << e.pollAfter << e.indexAfter;
@@ -259,8 +263,7 @@ private Q_SLOTS:
         click(*rig.form, "Command21");
         QCOMPARE(rig.clock.nowMs(), 6000.0);
         rig.clock.advance(1000);
-        QCOMPARE(rig.log.timedOf("serial"),
-                 (QStringList{"0 :TX#", "3000 :GXEI#", "7000 :GXE1#"}));
+        QCOMPARE(rig.log.timedOf("serial"), (QStringList{"0 :TX#", "3000 :GXEI#", "7000 :GXE1#"}));
     }
 
     // The motor ON button leaves the direction lamps alone: they are the directions the model
@@ -323,9 +326,12 @@ private Q_SLOTS:
     void confirmations_data() {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("message");
-        QTest::newRow("home") << "Command51" << "HOME|HOME位置に戻しますか？";
-        QTest::newRow("park") << "Command57" << "PARK|PARK位置に戻しますか？";
-        QTest::newRow("park set") << "Command58" << "PARK|現在位置をPARK位置を設定しますか";
+        QTest::newRow("home") << "Command51"
+                              << "HOME|HOME位置に戻しますか？";
+        QTest::newRow("park") << "Command57"
+                              << "PARK|PARK位置に戻しますか？";
+        QTest::newRow("park set") << "Command58"
+                                  << "PARK|現在位置をPARK位置を設定しますか";
     }
     void confirmations() {
         QFETCH(QString, control);
