@@ -1,5 +1,7 @@
 #include "ui/window/Form1Events.h"
 
+#include <span>
+
 #include "operations/MountMode.h"
 #include "operations/OneShotButtons.h"
 #include "operations/ParkAndHome.h"
