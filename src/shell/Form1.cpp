@@ -13,6 +13,7 @@
 #include "shell/Utilities.h"
 #include "ui/layout/Form1Layout.h"
 #include "write/CaptionButtons.h"
+#include "write/SetButtons.h"
 
 namespace qx {
 
@@ -121,6 +122,12 @@ void Form1::Command5_Click(int index) {
 
 void Form1::Command34_Click() {
     sendPcTimeToController(*this);
+}
+
+// ---- writes -------------------------------------------------------------------------------
+
+void Form1::Command6_Click(int index) {
+    runSetButton(*this, index);
 }
 
 // ---- direction buttons ---------------------------------------------------------------------

@@ -43,6 +43,9 @@ public:
     void Command5_Click(int index);  // caption buttons
     void Command34_Click();          // "Set": PC date, time and UTC offset to the controller
 
+    // Writes.
+    void Command6_Click(int index);  // SET buttons; 27 factory reset, 28 restart
+
     // The direction buttons (RA +, RA -, DEC +, DEC -): the mount presets press them too.
     void Command1_Click();
     void Command2_Click();
