@@ -2,6 +2,7 @@
 
 #include "shell/Form1.h"
 #include "ui/Controls.h"
+#include "write/GearWrite.h"
 
 namespace qx {
 
@@ -13,7 +14,7 @@ using On = ControlEvent;
 EventRoute on(const char* control, On event, void (Form1::*handler)()) {
     return {QLatin1String(control), event, [handler](Form1& form) { (form.*handler)(); }};
 }
-[[maybe_unused]] EventRoute on(const char* control, On event, void (*handler)(Form1&)) {
+EventRoute on(const char* control, On event, void (*handler)(Form1&)) {
     return {QLatin1String(control), event, handler};
 }
 
@@ -44,6 +45,8 @@ std::vector<EventRoute> form1EventRoutes() {
         on("Command60", On::Click, &Form1::Command60_Click),
         // Time and site.
         on("Command34", On::Click, &Form1::Command34_Click),
+        // Motor gear: "書き込み" writes both axes.
+        on("Command52", On::Click, &writeMotorGear),
     };
     // Caption buttons: a click re-reads the field behind the caption.
     addArray(routes, "Command5", 0, 19, On::Click, &Form1::Command5_Click);
