@@ -10,6 +10,7 @@
 #include "operations/WirelessMode.h"
 #include "shell/Form1.h"
 #include "ui/Controls.h"
+#include "write/GearWrite.h"
 
 namespace qx {
 
@@ -21,7 +22,7 @@ using On = ControlEvent;
 EventRoute on(const char* control, On event, void (Form1::*handler)()) {
     return {QLatin1String(control), event, [handler](Form1& form) { (form.*handler)(); }};
 }
-[[maybe_unused]] EventRoute on(const char* control, On event, void (*handler)(Form1&)) {
+EventRoute on(const char* control, On event, void (*handler)(Form1&)) {
     return {QLatin1String(control), event, handler};
 }
 
@@ -64,6 +65,8 @@ std::vector<EventRoute> form1EventRoutes() {
         on("Command37", On::Click, &reacquireGps),
         on("Command59", On::Click, &releasePark),
         on("Command29", On::Click, &setHomeToPolarNorth),
+        // Motor gear: "書き込み" writes both axes.
+        on("Command52", On::Click, &writeMotorGear),
     };
     // Caption buttons: a click re-reads the field behind the caption.
     addArray(routes, "Command5", 0, 19, On::Click, &Form1::Command5_Click);
