@@ -1,50 +1,72 @@
-// How exact and how cheap QtScheduler::wait is: waits of 0.1 to 5 s with a 1 s timer ticking
-// alongside (as the clock display does), each with its measured length, its error and the CPU
-// time the process used meanwhile as a share of one core.
+// How exact and how cheap the wait of the sequences is on the real platform: waits of 10 ms to
+// 6000 ms, the lengths the sequences use, asked while the window is busy: connected to the
+// simulator program over a pseudo-terminal, a read-all's queries going out every 100 ms and their
+// replies filling the fields, the clock display ticking. For each length: the mean and the
+// largest error (how much later than asked the wait returned) and the CPU time as a share of the
+// wall time.
 
-#include <sys/resource.h>
-
-#include <QCoreApplication>
+#include <QApplication>
 #include <QElapsedTimer>
-#include <cstdio>
+#include <QTimer>
+#include <algorithm>
 
-#include "ui/qt/QtScheduler.h"
+#include "link/SerialLink.h"
+#include "read/QueryIndex.h"
+#include "read/ReadAllTables.h"
+#include "support/MeasuredProgram.h"
+
+using namespace bench;
 
 namespace {
 
-double cpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
+struct Length {
+    double ms;
+    int repeats;
+};
+constexpr Length kLengths[] = {{10, 20},  {30, 20},  {50, 20},  {100, 20}, {200, 10}, {250, 10},
+                               {300, 10}, {500, 5},  {1000, 3}, {2000, 2}, {3000, 1}, {6000, 1}};
+constexpr int kQueryEveryMs = 100;
 
-void measureWait(qx::QtScheduler& scheduler, double askedMs) {
-    QElapsedTimer wall;
+void measureLength(qx::Scheduler& scheduler, const Length& length) {
+    double sumErrorMs = 0, maxErrorMs = 0, wallMs = 0;
     const double cpuBefore = cpuSeconds();
-    wall.start();
-    scheduler.wait(askedMs);
-    const double measuredMs = wall.nsecsElapsed() / 1e6;
+    for (int i = 0; i < length.repeats; ++i) {
+        QElapsedTimer wall;
+        wall.start();
+        scheduler.wait(length.ms);
+        const double measuredMs = wall.nsecsElapsed() / 1e6;
+        wallMs += measuredMs;
+        sumErrorMs += measuredMs - length.ms;
+        maxErrorMs = std::max(maxErrorMs, measuredMs - length.ms);
+    }
     const double cpuMs = (cpuSeconds() - cpuBefore) * 1e3;
-    const double errorMs = measuredMs - askedMs;
-    std::printf("%8.0f %12.3f %10.3f %9.3f %10.2f\n", askedMs, measuredMs, errorMs,
-                100.0 * errorMs / askedMs, 100.0 * cpuMs / measuredMs);
+    const QString name = QStringLiteral("wait_%1ms").arg(length.ms);
+    printFigure(name + QStringLiteral("_error_mean"), sumErrorMs / length.repeats, "ms", "<=1");
+    printFigure(name + QStringLiteral("_error_max"), maxErrorMs, "ms");
+    printFigure(name + QStringLiteral("_cpu_share"), 100 * cpuMs / wallMs, "%", "<=1");
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    qx::QtScheduler scheduler;
-    int ticks = 0;
-    const std::unique_ptr<qx::Timer> clockDisplay = scheduler.createTimer([&] { ++ticks; });
-    clockDisplay->start(1000);
+    QApplication app(argc, argv);
+    const auto sim = startSimulator({QStringLiteral("--no-tcp")});
+    MeasuredProgram program;
+    qx::Form1& form = *program.program.form;
+    require(form.platform().serial.open(), "the pseudo-terminal did not open");
 
-    std::printf("%8s %12s %10s %9s %10s\n", "wait ms", "measured ms", "error ms", "error %",
-                "CPU %");
-    for (const double askedMs : {100.0, 1000.0, 2000.0, 5000.0}) {
-        measureWait(scheduler, askedMs);
-    }
-    std::printf("timer ticks meanwhile: %d\n", ticks);
+    // The read-all's queries, one after the other, round and round.
+    std::size_t next = 0;
+    QTimer queries;
+    queries.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&queries, &QTimer::timeout, [&form, &next] {
+        const qx::ReadAllQuery& q = qx::kFirstPass[next++ % qx::kFirstPass.size()];
+        qx::QueryIndex = q.index;
+        form.comm().send(QLatin1String(q.command));
+    });
+    queries.start(kQueryEveryMs);
+
+    for (const Length& length : kLengths) measureLength(program.measured->scheduler, length);
+    require(!program.program.text(QStringLiteral("Text1(0)")).isEmpty(), "no reply arrived");
     return 0;
 }

@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "StartupProbe.h"
 #include "shell/Form1.h"
 #include "ui/qt/QtPlatform.h"
 #include "ui/window/Form1Window.h"
@@ -12,6 +13,7 @@ int main(int argc, char* argv[]) {
     qx::Form1 form(platform.platform());
     form.Form_Load();
     qx::Form1Window window(form);
+    qx::armStartupProbe(window);
     window.show();
     return app.exec();
 }

@@ -2,10 +2,11 @@
 
 #include <QtTest>
 
-Program::Program() {
+Program::Program(const PlatformChoice& choosePlatform) {
     qputenv("QUORVELX_HOME", home.path().toLocal8Bit());
     platform = std::make_unique<qx::QtPlatform>();
-    form = std::make_unique<qx::Form1>(platform->platform());
+    form = std::make_unique<qx::Form1>(choosePlatform ? choosePlatform(*platform)
+                                                      : platform->platform());
     form->Form_Load();
     window = std::make_unique<qx::Form1Window>(*form);
     window->show();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 
 #include "shell/Form1.h"
@@ -10,12 +11,16 @@
 // The whole program on the real platform, its settings in a temporary folder, its window shown
 // and past the blink of its first activation.
 struct Program {
+    // The facilities the window gets, made from the real ones; a benchmark wraps some of them to
+    // measure what goes through.
+    using PlatformChoice = std::function<qx::Platform&(qx::QtPlatform&)>;
+
     QTemporaryDir home;
     std::unique_ptr<qx::QtPlatform> platform;
     std::unique_ptr<qx::Form1> form;
     std::unique_ptr<qx::Form1Window> window;
 
-    Program();
+    explicit Program(const PlatformChoice& choosePlatform = {});
 
     template <typename W>
     W* widget(const QString& name) const {

@@ -1,0 +1,36 @@
+// The idle cost of the program once connected: after a serial read-all against the simulator
+// program, a minute with the one-second MaxRate poll and the clock display running, through the
+// real window and platform. The CPU time of that minute as a share of one core.
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QTimer>
+
+#include "support/MeasuredProgram.h"
+
+using namespace bench;
+
+namespace {
+constexpr int kIdleMs = 60000;
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const auto sim = startSimulator({QStringLiteral("--no-tcp")});
+    MeasuredProgram program;
+    program.click(QStringLiteral("Command11"));
+    require(program.program.form->timer1Interval() == 1000, "the poll did not start");
+
+    const qsizetype receivedBefore = sim->received().size();
+    const double cpuBefore = cpuSeconds();
+    QEventLoop idle;
+    QTimer::singleShot(kIdleMs, Qt::PreciseTimer, &idle, &QEventLoop::quit);
+    idle.exec();
+    const double cpuS = cpuSeconds() - cpuBefore;
+
+    printFigure(QStringLiteral("idle_polls"), double(sim->received().size() - receivedBefore),
+                "queries");
+    printFigure(QStringLiteral("idle_cpu"), cpuS, "s");
+    printFigure(QStringLiteral("idle_cpu_share"), 100 * cpuS * 1000 / kIdleMs, "%", "<=0.5");
+    return 0;
+}
