@@ -6,8 +6,8 @@
 #include "link/SerialLink.h"
 #include "operations/TimeAndSite.h"
 #include "read/Conversions.h"
+#include "read/LanReadAll.h"
 #include "read/ReadAll.h"
-#include "read/ReadAllTables.h"
 #include "shell/ControlLocking.h"
 #include "shell/Utilities.h"
 #include "ui/layout/Form1Layout.h"
@@ -52,8 +52,7 @@ void Form1::Form_Activate() {
     AllDispOFF(controls_);
     controls_.setEnabled(QStringLiteral("Command11"), true);
     controls_.setEnabled(QStringLiteral("Command12"), false);
-    for (const char* lamp : kDirectionLamps)
-        controls_.setBackColor(QLatin1String(lamp), kLampNotRead);
+    paintDirectionLampsNotRead(controls_);
     blinkPicture();
     controls_.setVisible(QStringLiteral("Picture4"), false);
 }
@@ -69,6 +68,10 @@ void Form1::Form_Unload() {
 
 void Form1::Command11_Click() {
     readAllOverSerial(*this);
+}
+
+void Form1::Command61_Click() {
+    readAllOverLan(*this);
 }
 
 void Form1::Command12_Click() {
@@ -177,12 +180,11 @@ void Form1::Wait(double ms) {
 }
 
 void Form1::PingIP(const QString& address) {
-    if (!platform_.pinger.socketsInitialize()) return;
-    const bool ok =
-        GetStatusCode(platform_.pinger.ping(address)) == QString::fromUtf8(kPingSuccess);
+    const std::optional<bool> answered = pingAnswered(platform_.pinger, address);
+    if (!answered) return;
     controls_.setText(QStringLiteral("Command60"),
-                      ok ? QStringLiteral("OK") : QStringLiteral("NG"));
-    PlaySound(ok ? QStringLiteral("IP.mp3") : QStringLiteral("IPno.mp3"));
+                      *answered ? QStringLiteral("OK") : QStringLiteral("NG"));
+    PlaySound(*answered ? QStringLiteral("IP.mp3") : QStringLiteral("IPno.mp3"));
 }
 
 }  // namespace qx

@@ -3,7 +3,7 @@
 #include <cerrno>
 
 #include "ui/qt/IcmpMessages.h"
-#include "ui/qt/Ipv4Address.h"
+#include "shell/Ipv4Address.h"
 #include "ui/qt/PingProgram.h"
 #include "ui/qt/QtPinger.h"
 #include "ui/qt/QtScheduler.h"

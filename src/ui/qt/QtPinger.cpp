@@ -2,7 +2,7 @@
 
 #include "ui/platform/Scheduler.h"
 #include "ui/qt/IcmpMessages.h"
-#include "ui/qt/Ipv4Address.h"
+#include "shell/Ipv4Address.h"
 #include "ui/qt/PingProgram.h"
 #include "ui/qt/SocketEcho.h"
 

@@ -1,6 +1,8 @@
 #include "ui/window/Form1Events.h"
 
 #include "shell/Form1.h"
+#include "shell/Utilities.h"
+#include "shell/WebPage.h"
 #include "ui/Controls.h"
 
 namespace qx {
@@ -13,7 +15,7 @@ using On = ControlEvent;
 EventRoute on(const char* control, On event, void (Form1::*handler)()) {
     return {QLatin1String(control), event, [handler](Form1& form) { (form.*handler)(); }};
 }
-[[maybe_unused]] EventRoute on(const char* control, On event, void (*handler)(Form1&)) {
+EventRoute on(const char* control, On event, void (*handler)(Form1&)) {
     return {QLatin1String(control), event, handler};
 }
 
@@ -42,6 +44,10 @@ std::vector<EventRoute> form1EventRoutes() {
         on("Option8", On::Click, &Form1::Option8_Click),
         on("Combo1", On::LostFocus, &Form1::Combo1_LostFocus),
         on("Command60", On::Click, &Form1::Command60_Click),
+        on("Command61", On::Click, &Form1::Command61_Click),
+        // Utilities.
+        on("Command70", On::Click, &openControllerWebPage),
+        on("Command39", On::Click, &openDeviceList),
         // Time and site.
         on("Command34", On::Click, &Form1::Command34_Click),
     };
