@@ -2,8 +2,8 @@
 #include <QtTest>
 #include <cerrno>
 
-#include "ui/qt/IcmpMessages.h"
 #include "shell/Ipv4Address.h"
+#include "ui/qt/IcmpMessages.h"
 #include "ui/qt/PingProgram.h"
 #include "ui/qt/QtPinger.h"
 #include "ui/qt/QtScheduler.h"

@@ -1,8 +1,8 @@
 #include "ui/qt/QtPinger.h"
 
+#include "shell/Ipv4Address.h"
 #include "ui/platform/Scheduler.h"
 #include "ui/qt/IcmpMessages.h"
-#include "shell/Ipv4Address.h"
 #include "ui/qt/PingProgram.h"
 #include "ui/qt/SocketEcho.h"
 
