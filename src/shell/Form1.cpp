@@ -4,6 +4,7 @@
 
 #include "link/LanLink.h"
 #include "link/SerialLink.h"
+#include "operations/OneShotButtons.h"
 #include "operations/TimeAndSite.h"
 #include "read/Conversions.h"
 #include "read/LanReadAll.h"
@@ -12,6 +13,7 @@
 #include "shell/Utilities.h"
 #include "ui/layout/Form1Layout.h"
 #include "write/CaptionButtons.h"
+#include "write/SetButtons.h"
 
 namespace qx {
 
@@ -123,6 +125,30 @@ void Form1::Command5_Click(int index) {
 
 void Form1::Command34_Click() {
     sendPcTimeToController(*this);
+}
+
+// ---- writes -------------------------------------------------------------------------------
+
+void Form1::Command6_Click(int index) {
+    runSetButton(*this, index);
+}
+
+// ---- direction buttons ---------------------------------------------------------------------
+
+void Form1::Command1_Click() {
+    pressOneShotButton(*this, QStringLiteral("Command1"));
+}
+
+void Form1::Command2_Click() {
+    pressOneShotButton(*this, QStringLiteral("Command2"));
+}
+
+void Form1::Command3_Click() {
+    pressOneShotButton(*this, QStringLiteral("Command3"));
+}
+
+void Form1::Command4_Click() {
+    pressOneShotButton(*this, QStringLiteral("Command4"));
 }
 
 // ---- timers --------------------------------------------------------------------------------

@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <memory>
 
-#include "ProgramUnderTest.h"
+#include "Program.h"
 #include "SimulatorProcess.h"
 
 // The real window talking over real TCP to the simulator program on port 9999 of a loopback

@@ -4,7 +4,7 @@
 #include <QtTest>
 
 #include "LanSession.h"
-#include "ProgramUnderTest.h"
+#include "Program.h"
 #include "SimulatorProcess.h"
 
 using namespace qx;

@@ -1,9 +1,18 @@
 #include "ui/window/Form1Events.h"
 
+#include <span>
+
+#include "operations/MountMode.h"
+#include "operations/OneShotButtons.h"
+#include "operations/ParkAndHome.h"
+#include "operations/SpeedPercentage.h"
+#include "operations/TimeAndSite.h"
+#include "operations/WirelessMode.h"
 #include "shell/Form1.h"
 #include "shell/Utilities.h"
 #include "shell/WebPage.h"
 #include "ui/Controls.h"
+#include "write/GearWrite.h"
 
 namespace qx {
 
@@ -33,6 +42,15 @@ void addArray(std::vector<EventRoute>& routes, const char* array, int first, int
             {element(array, i), event, [handler, i](Form1& form) { handler(form, i); }});
 }
 
+// Each row of a button table: a click on the row's control runs the handler with that row.
+template <typename Row>
+void addTable(std::vector<EventRoute>& routes, std::span<const Row> rows,
+              void (*handler)(Form1&, const Row&)) {
+    for (const Row& row : rows)
+        routes.push_back({QLatin1String(row.control), On::Click,
+                          [handler, &row](Form1& form) { handler(form, row); }});
+}
+
 }  // namespace
 
 std::vector<EventRoute> form1EventRoutes() {
@@ -50,9 +68,23 @@ std::vector<EventRoute> form1EventRoutes() {
         on("Command39", On::Click, &openDeviceList),
         // Time and site.
         on("Command34", On::Click, &Form1::Command34_Click),
+        on("Command37", On::Click, &reacquireGps),
+        on("Command59", On::Click, &releasePark),
+        on("Command29", On::Click, &setHomeToPolarNorth),
+        // Motor gear: "書き込み" writes both axes.
+        on("Command52", On::Click, &writeMotorGear),
     };
     // Caption buttons: a click re-reads the field behind the caption.
     addArray(routes, "Command5", 0, 19, On::Click, &Form1::Command5_Click);
+    // SET buttons: each writes the field beside it; 27 and 28 reset and restart the controller.
+    addArray(routes, "Command6", 0, 28, On::Click, &Form1::Command6_Click);
+    // Direct operations: fixed commands and short timed sequences.
+    addTable(routes, oneShotButtons(), &pressOneShotButton);
+    addTable(routes, confirmedOperations(), &runConfirmedOperation);
+    addTable(routes, mountModeButtons(), &setMountMode);
+    addTable(routes, wirelessModeButtons(), &setWirelessMode);
+    addArray(routes, "Command48", 0, 16, On::Click, &setSpeedPercentage);
+    addArray(routes, "Label1", 0, 6, On::Click, &showFineTrimPanel);
     return routes;
 }
 

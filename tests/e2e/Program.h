@@ -7,8 +7,8 @@
 #include "ui/qt/QtPlatform.h"
 #include "ui/window/Form1Window.h"
 
-// The whole program on the real platform, its window shown offscreen and its settings in a
-// temporary folder; constructed once the first activation (its three-second blink) is over.
+// The whole program on the real platform, its settings in a temporary folder, its window shown
+// and past the blink of its first activation.
 struct Program {
     QTemporaryDir home;
     std::unique_ptr<qx::QtPlatform> platform;
@@ -23,8 +23,9 @@ struct Program {
     }
     QString text(const QString& name) const { return form->controls().text(name); }
 
-    // Clicks a control of the window as the operator does: its page of the tabs is brought to
-    // the front, then the mouse goes down and up on it (an option button on its mark). Returns
-    // after the click's handler has run. False when the window has no such control.
+    // Brings the tab page that holds the control to the front; the control, or null.
+    QWidget* showControl(const QString& name) const;
+    // Clicks a control as the operator does: on its page, the mouse down and up on it (an option
+    // button on its mark). Returns after the click's handler has run; false without such control.
     bool click(const QString& name) const;
 };

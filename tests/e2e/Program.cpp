@@ -1,4 +1,4 @@
-#include "ProgramUnderTest.h"
+#include "Program.h"
 
 #include <QRadioButton>
 #include <QTabWidget>
@@ -15,22 +15,18 @@ Program::Program() {
     QTRY_VERIFY_WITH_TIMEOUT(!form->controls().visible(QStringLiteral("Picture4")), 10000);
 }
 
-namespace {
-
-// Brings each tab page that holds the control to the front of its tabs.
-void showPagesOf(QWidget* control) {
-    for (QWidget* page = control; page; page = page->parentWidget())
-        for (QWidget* up = page->parentWidget(); up; up = up->parentWidget())
-            if (auto* tabs = qobject_cast<QTabWidget*>(up); tabs && tabs->indexOf(page) >= 0)
-                tabs->setCurrentWidget(page);
+QWidget* Program::showControl(const QString& name) const {
+    QWidget* control = widget<QWidget>(name);
+    if (!control) return nullptr;
+    for (auto* tabs : window->findChildren<QTabWidget*>())
+        for (int i = 0; i < tabs->count(); ++i)
+            if (tabs->widget(i)->isAncestorOf(control)) tabs->setCurrentIndex(i);
+    return control;
 }
 
-}  // namespace
-
 bool Program::click(const QString& name) const {
-    QWidget* control = widget<QWidget>(name);
+    QWidget* control = showControl(name);
     if (!control) return false;
-    showPagesOf(control);
     // Option buttons take clicks on their mark and caption only.
     const QPoint at = qobject_cast<QRadioButton*>(control) ? QPoint(6, control->height() / 2)
                                                            : control->rect().center();
