@@ -1,6 +1,7 @@
 #include "shell/WebPage.h"
 
 #include <QStringList>
+#include <algorithm>
 
 #include "read/Conversions.h"
 #include "shell/Form1.h"
@@ -18,8 +19,12 @@ const char* const kRefusedAddress =
     "ホスト名か IPv4 アドレス（ポート番号は :8080 のように）だけを入力してください";
 const char* const kNoBrowser = "ブラウザを開けませんでした";
 
+bool isAsciiDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
 bool isAsciiLetterOrDigit(QChar c) {
-    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || isAsciiDigit(c);
 }
 
 // Letters, digits and inner hyphens.
@@ -32,9 +37,8 @@ bool isHostLabel(const QString& label) {
 }
 
 bool isDigitsAndDots(const QString& text) {
-    for (const QChar c : text)
-        if (!(c >= u'0' && c <= u'9') && c != u'.') return false;
-    return true;
+    return std::all_of(text.begin(), text.end(),
+                       [](QChar c) { return isAsciiDigit(c) || c == u'.'; });
 }
 
 bool isHost(const QString& host) {
@@ -47,7 +51,7 @@ bool isHost(const QString& host) {
 }
 
 bool isPort(const QString& text) {
-    if (text.isEmpty() || text.size() > 5 || !isDigitsAndDots(text) || text.contains(u'.'))
+    if (text.isEmpty() || text.size() > 5 || !std::all_of(text.begin(), text.end(), isAsciiDigit))
         return false;
     const int port = text.toInt();
     return port >= 1 && port <= kMaxPort;

@@ -27,7 +27,7 @@ public:
 
     // The routes tried, in order (all three unless a test pins one).
     void setRoutes(std::vector<EchoRoute> routes) { routes_ = std::move(routes); }
-    // The route that sent the last echo; nothing when none could.
+    // The route that sent the last echo on Linux; nothing when none could (and on Windows).
     std::optional<EchoRoute> lastRoute() const { return lastRoute_; }
 
 private:
