@@ -1,5 +1,8 @@
 #include "ui/window/Form1Events.h"
 
+#include "mount/FamilyPresets.h"
+#include "mount/GearTable.h"
+#include "mount/GearCalculation.h"
 #include "shell/Form1.h"
 #include "ui/Controls.h"
 
@@ -13,7 +16,7 @@ using On = ControlEvent;
 EventRoute on(const char* control, On event, void (Form1::*handler)()) {
     return {QLatin1String(control), event, [handler](Form1& form) { (form.*handler)(); }};
 }
-[[maybe_unused]] EventRoute on(const char* control, On event, void (*handler)(Form1&)) {
+EventRoute on(const char* control, On event, void (*handler)(Form1&)) {
     return {QLatin1String(control), event, handler};
 }
 
@@ -24,8 +27,8 @@ void addArray(std::vector<EventRoute>& routes, const char* array, int first, int
         routes.push_back(
             {element(array, i), event, [handler, i](Form1& form) { (form.*handler)(i); }});
 }
-[[maybe_unused]] void addArray(std::vector<EventRoute>& routes, const char* array, int first,
-                               int last, On event, void (*handler)(Form1&, int)) {
+void addArray(std::vector<EventRoute>& routes, const char* array, int first, int last, On event,
+              void (*handler)(Form1&, int)) {
     for (int i = first; i <= last; ++i)
         routes.push_back(
             {element(array, i), event, [handler, i](Form1& form) { handler(form, i); }});
@@ -44,9 +47,18 @@ std::vector<EventRoute> form1EventRoutes() {
         on("Command60", On::Click, &Form1::Command60_Click),
         // Time and site.
         on("Command34", On::Click, &Form1::Command34_Click),
+        // Mount model and gear.
+        on("Command44", On::Click, &calculateGearFromButton),
+        on("Image1", On::Click, &calculateGearFromPanel),
+        on("Command38", On::Click, &hideManualCalculation),
+        on("Combo4", On::Select, &raMicrostepChosen),
+        on("Combo6", On::Select, &decMicrostepChosen),
     };
     // Caption buttons: a click re-reads the field behind the caption.
     addArray(routes, "Command5", 0, 19, On::Click, &Form1::Command5_Click);
+    addArray(routes, "Option1", 0, 4, On::Click, &applyFamilyPreset);
+    // Any key in a gear field makes the table the user's own.
+    for (const char* field : kGearFields) routes.push_back(on(field, On::KeyDown, &gearFieldKeyDown));
     return routes;
 }
 
