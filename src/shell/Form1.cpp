@@ -14,6 +14,7 @@
 #include "shell/Utilities.h"
 #include "ui/layout/Form1Layout.h"
 #include "write/CaptionButtons.h"
+#include "write/SetButtons.h"
 
 namespace qx {
 
@@ -125,6 +126,12 @@ void Form1::Command5_Click(int index) {
 
 void Form1::Command34_Click() {
     sendPcTimeToController(*this);
+}
+
+// ---- writes -------------------------------------------------------------------------------
+
+void Form1::Command6_Click(int index) {
+    runSetButton(*this, index);
 }
 
 // ---- timers --------------------------------------------------------------------------------

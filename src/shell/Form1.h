@@ -43,6 +43,9 @@ public:
     void Command5_Click(int index);  // caption buttons
     void Command34_Click();          // "Set": PC date, time and UTC offset to the controller
 
+    // Writes.
+    void Command6_Click(int index);  // SET buttons; 27 factory reset, 28 restart
+
     // Timers. An interval of 0 stops a timer; any other value (re)starts it.
     void setTimer1Interval(int ms);  // Timer1: the one-second MaxRate poll
     int timer1Interval() const { return timer1Interval_; }

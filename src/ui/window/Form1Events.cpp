@@ -56,6 +56,8 @@ std::vector<EventRoute> form1EventRoutes() {
     };
     // Caption buttons: a click re-reads the field behind the caption.
     addArray(routes, "Command5", 0, 19, On::Click, &Form1::Command5_Click);
+    // SET buttons: each writes the field beside it; 27 and 28 reset and restart the controller.
+    addArray(routes, "Command6", 0, 28, On::Click, &Form1::Command6_Click);
     addArray(routes, "Option1", 0, 4, On::Click, &applyFamilyPreset);
     // Any key in a gear field makes the table the user's own.
     for (const char* field : kGearFields) routes.push_back(on(field, On::KeyDown, &gearFieldKeyDown));

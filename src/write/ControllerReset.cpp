@@ -1,0 +1,71 @@
+#include "write/ControllerReset.h"
+
+#include <array>
+
+#include "link/LanLink.h"
+#include "link/LinkSend.h"
+#include "shell/Form1.h"
+#include "ui/platform/MessageBoxes.h"
+
+namespace qx {
+
+namespace {
+
+struct ResetStep {
+    const char* command;
+    int serialWaitMs;
+    int lanWaitMs;
+};
+
+// The factory reset: defaults, then each axis reset and read back; the LAN needs longer waits.
+// clang-format off
+constexpr std::array<ResetStep, 12> kFactoryResetSteps{{
+    {":Pd#", 1000, 2000},     {":SXA1,R#", 1000, 2000}, {":GXEM#", 10, 200},
+    {":GXA1#", 10, 200},      {":GXE7#", 10, 200},      {":GXA2#", 2000, 2000},
+    {":SXA2,R#", 1000, 2000}, {":GXEM#", 10, 200},      {":GXA1#", 10, 200},
+    {":GXE7#", 10, 200},      {":GXA2#", 2000, 2000},   {":Pz#", 0, 1000},
+}};
+// clang-format on
+
+constexpr std::array kGearFields = {"Text1(1)",   "Text1(2)",   "Text1(100)",
+                                    "Text1(101)", "Text1(102)", "Text1(103)"};
+
+bool confirmed(Form1& form, const char* text, const char* title) {
+    return form.platform().messages.show(QString::fromUtf8(text), QString::fromUtf8(title),
+                                         MessageBoxes::Buttons::OkCancel) ==
+           MessageBoxes::Answer::Ok;
+}
+
+// The controller restarts: the window goes to its disconnected state, and the LAN link closes.
+void endDisconnected(Form1& form, const LinkSend& send) {
+    form.Command12_Click();
+    if (!send.serial()) form.frmTerm().NETOffLine1();
+}
+
+}  // namespace
+
+void emptyGearFields(Form1& form) {
+    for (const char* field : kGearFields) form.controls().setText(QLatin1String(field), QString());
+}
+
+void factoryReset(Form1& form, const LinkSend& send) {
+    if (!confirmed(form, "工場設定値に戻しますか？", "工場出荷設定")) return;
+    send.connect();  // the LAN connects once more
+    Controls& controls = form.controls();
+    controls.setVisible(QStringLiteral("Picture7"), true);
+    for (const ResetStep& step : kFactoryResetSteps) {
+        send(QLatin1String(step.command));  // a skipped send still waits
+        form.Wait(send.serial() ? step.serialWaitMs : step.lanWaitMs);
+    }
+    emptyGearFields(form);
+    controls.setVisible(QStringLiteral("Picture7"), false);
+    endDisconnected(form, send);
+}
+
+void restartController(Form1& form, const LinkSend& send) {
+    if (!confirmed(form, "コントローラーを再起動しますか？", "再起動")) return;
+    send(QStringLiteral(":Pz#"));
+    endDisconnected(form, send);
+}
+
+}  // namespace qx
