@@ -69,6 +69,10 @@ void applyFamilyPreset(Form1& form, int index) {
     showDirection(c, family.dec);
 }
 
+bool otherFamilyChosen(const Controls& controls) {
+    return controls.checked(element("Option1", kOtherFamily));
+}
+
 void gearFieldKeyDown(Form1& form) {
     markEditedByHand(form);
 }

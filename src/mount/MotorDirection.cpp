@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "link/SerialLink.h"
+#include "shell/Form1.h"
 #include "ui/Controls.h"
 
 namespace qx {
@@ -9,6 +11,8 @@ namespace qx {
 namespace {
 
 // In the order of MotorDirection: Command1..Command4 and their lamps.
+constexpr int kPollIntervalMs = 1000;
+
 constexpr std::array<DirectionButton, 4> kDirectionButtons = {{
     {":TA#", "Shape1", "Shape2"},
     {":TB#", "Shape2", "Shape1"},
@@ -30,6 +34,13 @@ void showDirection(Controls& controls, MotorDirection direction) {
     const DirectionButton& button = directionButton(direction);
     controls.setBackColor(QLatin1String(button.litLamp), kLampLit);
     controls.setBackColor(QLatin1String(button.unlitLamp), kLampUnlit);
+}
+
+void turnMotorDirection(Form1& form, MotorDirection direction) {
+    form.setTimer1Interval(0);
+    form.comm().send(QLatin1String(directionButton(direction).command));
+    showDirection(form.controls(), direction);
+    form.setTimer1Interval(kPollIntervalMs);
 }
 
 MotorDirection raDirectionShown(const Controls& controls) {

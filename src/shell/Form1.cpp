@@ -6,6 +6,7 @@
 #include "link/SerialLink.h"
 #include "mount/FamilyPresets.h"
 #include "mount/GearCalculation.h"
+#include "mount/MotorDirection.h"
 #include "operations/TimeAndSite.h"
 #include "read/Conversions.h"
 #include "read/ReadAll.h"
@@ -132,6 +133,24 @@ void Form1::Command34_Click() {
 
 void Form1::Command6_Click(int index) {
     runSetButton(*this, index);
+}
+
+// ---- direction buttons ---------------------------------------------------------------------
+
+void Form1::Command1_Click() {
+    turnMotorDirection(*this, MotorDirection::RaPlus);
+}
+
+void Form1::Command2_Click() {
+    turnMotorDirection(*this, MotorDirection::RaMinus);
+}
+
+void Form1::Command3_Click() {
+    turnMotorDirection(*this, MotorDirection::DecPlus);
+}
+
+void Form1::Command4_Click() {
+    turnMotorDirection(*this, MotorDirection::DecMinus);
 }
 
 // ---- timers --------------------------------------------------------------------------------

@@ -46,6 +46,12 @@ public:
     // Writes.
     void Command6_Click(int index);  // SET buttons; 27 factory reset, 28 restart
 
+    // Motor direction: "赤経方位+", "赤経方位-", "赤緯高度+", "赤緯高度-".
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+
     // Timers. An interval of 0 stops a timer; any other value (re)starts it.
     void setTimer1Interval(int ms);  // Timer1: the one-second MaxRate poll
     int timer1Interval() const { return timer1Interval_; }

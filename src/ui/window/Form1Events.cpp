@@ -2,6 +2,8 @@
 
 #include "mount/FamilyPresets.h"
 #include "mount/GearTable.h"
+#include "mount/ModelPresets.h"
+#include "mount/ModelWrite.h"
 #include "mount/GearCalculation.h"
 #include "shell/Form1.h"
 #include "ui/Controls.h"
@@ -47,10 +49,17 @@ std::vector<EventRoute> form1EventRoutes() {
         on("Command60", On::Click, &Form1::Command60_Click),
         // Time and site.
         on("Command34", On::Click, &Form1::Command34_Click),
+        // Motor directions.
+        on("Command1", On::Click, &Form1::Command1_Click),
+        on("Command2", On::Click, &Form1::Command2_Click),
+        on("Command3", On::Click, &Form1::Command3_Click),
+        on("Command4", On::Click, &Form1::Command4_Click),
         // Mount model and gear.
         on("Command44", On::Click, &calculateGearFromButton),
         on("Image1", On::Click, &calculateGearFromPanel),
         on("Command38", On::Click, &hideManualCalculation),
+        on("Command19", On::Click, &writeControllerModel),
+        on("Combo2", On::Select, &applyModelPreset),
         on("Combo4", On::Select, &raMicrostepChosen),
         on("Combo6", On::Select, &decMicrostepChosen),
     };
