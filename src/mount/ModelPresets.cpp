@@ -39,8 +39,7 @@ const QString kUserModel = QStringLiteral("USER");
 
 // The direction buttons Command1..Command4, in the order of MotorDirection.
 constexpr std::array<void (Form1::*)(), 4> kDirectionButtons = {
-    &Form1::Command1_Click, &Form1::Command2_Click, &Form1::Command3_Click,
-    &Form1::Command4_Click};
+    &Form1::Command1_Click, &Form1::Command2_Click, &Form1::Command3_Click, &Form1::Command4_Click};
 
 void clickDirection(Form1& form, D direction) {
     (form.*kDirectionButtons[static_cast<int>(direction)])();
@@ -54,9 +53,9 @@ void applyModelPreset(Form1& form) {
     if (entry == kUserModel) {
         Load_Set(form);  // the user's table and directions; MaxRate stays
     } else {
-        const auto model = std::find_if(kModels.cbegin(), kModels.cend(), [&](const ModelPreset& m) {
-            return entry == QLatin1String(m.entry);
-        });
+        const auto model =
+            std::find_if(kModels.cbegin(), kModels.cend(),
+                         [&](const ModelPreset& m) { return entry == QLatin1String(m.entry); });
         if (model == kModels.cend()) return;  // a typed text that names no model
         writeGearTable(c, model->gear);
         c.setText(QStringLiteral("Text1(0)"), QLatin1String(model->maxRate));

@@ -60,9 +60,9 @@ std::optional<QString> readField(const QByteArray& content, qsizetype& position)
         return field;
     }
     qsizetype end = position;
-    while (end < size && content[end] != ',' && content[end] != '\r' && content[end] != '\n')
-        ++end;
-    const QString field = trimmedText(QString::fromLocal8Bit(content.mid(position, end - position)));
+    while (end < size && content[end] != ',' && content[end] != '\r' && content[end] != '\n') ++end;
+    const QString field =
+        trimmedText(QString::fromLocal8Bit(content.mid(position, end - position)));
     position = end;
     consumeDelimiter();
     return field;

@@ -76,10 +76,10 @@ private Q_SLOTS:
         QVERIFY(!platform.serial().isOpen());
         QTRY_COMPARE_WITH_TIMEOUT(sim.received().size(), 14, 3000);
         const QList<SimulatorProcess::Received> received = sim.received();
-        QCOMPARE(commandsOf(received),
-                 (QStringList{":TA#", ":TD#", ":TA#", ":TD#", ":PA400#", ":PB3200#", ":PC1920#",
-                              ":PD4800#", ":PE4800#", ":$PJ8#", ":$PK1#", ":$PL8#", ":$PM1#",
-                              ":$PP#"}));
+        QCOMPARE(
+            commandsOf(received),
+            (QStringList{":TA#", ":TD#", ":TA#", ":TD#", ":PA400#", ":PB3200#", ":PC1920#",
+                         ":PD4800#", ":PE4800#", ":$PJ8#", ":$PK1#", ":$PL8#", ":$PM1#", ":$PP#"}));
         // The waits: 300 ms after the RA direction, 500 ms after the DEC one and each setting
         // (a little less where the earlier command was late through the terminal).
         for (int i = 3; i < received.size(); ++i) {
@@ -100,8 +100,7 @@ private Q_SLOTS:
         for (const char* field : {"Text1(0)", "Text1(1)", "Text1(2)", "Text1(3)", "Text1(4)",
                                   "Combo4", "Combo5", "Combo6", "Combo7"})
             shown << c.text(QLatin1String(field));
-        QCOMPARE(shown,
-                 (QStringList{"400", "3200", "1920", "4800", "4800", "8", "1", "8", "1"}));
+        QCOMPARE(shown, (QStringList{"400", "3200", "1920", "4800", "4800", "8", "1", "8", "1"}));
         QCOMPARE(c.backColor(QStringLiteral("Shape1")), kLampLit);
         QCOMPARE(c.backColor(QStringLiteral("Shape4")), kLampLit);
         QCOMPARE(c.text(QStringLiteral("Text12")), QStringLiteral(" 478"));  // slew speed 2.0

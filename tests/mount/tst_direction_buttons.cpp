@@ -16,10 +16,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("lit");
         QTest::addColumn<QString>("unlit");
-        QTest::newRow("赤経方位+") << 1 << ":TA#" << "Shape1" << "Shape2";
-        QTest::newRow("赤経方位-") << 2 << ":TB#" << "Shape2" << "Shape1";
-        QTest::newRow("赤緯高度+") << 3 << ":TC#" << "Shape3" << "Shape4";
-        QTest::newRow("赤緯高度-") << 4 << ":TD#" << "Shape4" << "Shape3";
+        QTest::newRow("赤経方位+") << 1 << ":TA#"
+                                   << "Shape1"
+                                   << "Shape2";
+        QTest::newRow("赤経方位-") << 2 << ":TB#"
+                                   << "Shape2"
+                                   << "Shape1";
+        QTest::newRow("赤緯高度+") << 3 << ":TC#"
+                                   << "Shape3"
+                                   << "Shape4";
+        QTest::newRow("赤緯高度-") << 4 << ":TD#"
+                                   << "Shape4"
+                                   << "Shape3";
     }
     void directionButtons() {
         QFETCH(int, button);

@@ -62,13 +62,20 @@ private Q_SLOTS:
     void siderealMultiple_data() {
         QTest::addColumn<QString>("speed");
         QTest::addColumn<QString>("multiple");  // "<none>": Text12 is left as it was
-        QTest::newRow("2 degrees per second") << "2" << " 478";
-        QTest::newRow("as the controller answers") << "2.0" << " 478";
-        QTest::newRow("below one") << "0.001" << " 0";
-        QTest::newRow("negative, no blank") << "-2" << "-479";
-        QTest::newRow("zero") << "0" << "<none>";
-        QTest::newRow("not a number") << "abc" << "<none>";
-        QTest::newRow("too small to divide by") << "1e-320" << "<none>";
+        QTest::newRow("2 degrees per second") << "2"
+                                              << " 478";
+        QTest::newRow("as the controller answers") << "2.0"
+                                                   << " 478";
+        QTest::newRow("below one") << "0.001"
+                                   << " 0";
+        QTest::newRow("negative, no blank") << "-2"
+                                            << "-479";
+        QTest::newRow("zero") << "0"
+                              << "<none>";
+        QTest::newRow("not a number") << "abc"
+                                      << "<none>";
+        QTest::newRow("too small to divide by") << "1e-320"
+                                                << "<none>";
     }
     void siderealMultiple() {
         QFETCH(QString, speed);
@@ -105,10 +112,14 @@ private Q_SLOTS:
         QTest::addColumn<bool>("fromPanel");
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("after");
-        QTest::newRow("button, empty") << false << "" << "200";
-        QTest::newRow("panel, empty") << true << "" << "400";
-        QTest::newRow("button, filled") << false << "150" << "150";
-        QTest::newRow("panel, blank is not empty") << true << " " << " ";
+        QTest::newRow("button, empty") << false << ""
+                                       << "200";
+        QTest::newRow("panel, empty") << true << ""
+                                      << "400";
+        QTest::newRow("button, filled") << false << "150"
+                                        << "150";
+        QTest::newRow("panel, blank is not empty") << true << " "
+                                                   << " ";
     }
     void coefficientDefault() {
         QFETCH(bool, fromPanel);
@@ -130,14 +141,13 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("results");
         QTest::addColumn<QStringList>("blamed");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("empty MaxRate")
-            << QStringList{"200", "8", "4", "180"} << ""
-            << QStringList{"3200", "3200", "6400", "6400", "o10", "o11"}
-            << QStringList{"Text1(0)"} << "未入力のため計算できません";
+        QTest::newRow("empty MaxRate") << QStringList{"200", "8", "4", "180"} << ""
+                                       << QStringList{"3200", "3200", "6400", "6400", "o10", "o11"}
+                                       << QStringList{"Text1(0)"} << "未入力のため計算できません";
         QTest::newRow("MaxRate 0")
             << QStringList{"200", "8", "4", "180"} << "0"
-            << QStringList{"3200", "3200", "6400", "6400", "o10", "o11"}
-            << QStringList{"Text1(0)"} << "0 または数値でないため計算できません";
+            << QStringList{"3200", "3200", "6400", "6400", "o10", "o11"} << QStringList{"Text1(0)"}
+            << "0 または数値でないため計算できません";
         QTest::newRow("empty worm-wheel teeth: traced back from the steps per degree")
             << QStringList{"200", "8", "4", ""} << "150"
             << QStringList{"0", "3200", "6400", "6400", "o10", "o11"} << QStringList{"Text5"}

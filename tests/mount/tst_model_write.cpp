@@ -37,7 +37,9 @@ struct WriteRig {
         QStringList out;
         for (const QString& row : rig.log.rows()) {
             const int blank = row.indexOf(' ');
-            out << QStringLiteral("%1%2").arg(row.left(blank).toDouble() - start).arg(row.mid(blank));
+            out << QStringLiteral("%1%2")
+                       .arg(row.left(blank).toDouble() - start)
+                       .arg(row.mid(blank));
         }
         return out;
     }
@@ -84,7 +86,7 @@ private Q_SLOTS:
                                         "書込中.....", "書込中......", "書込中.......",
                                         "コントローラー書込"}));
         QVERIFY(!w.rig.serial.isOpen());
-        QCOMPARE(w.rig.form->timer1Interval(), 0);  // the SET buttons stopped the poll
+        QCOMPARE(w.rig.form->timer1Interval(), 0);          // the SET buttons stopped the poll
         QCOMPARE(w.presetFile(), QByteArray("<missing>"));  // family 0 is not the user's table
     }
 
@@ -93,10 +95,10 @@ private Q_SLOTS:
         QTest::addColumn<quint32>("shape1");
         QTest::addColumn<quint32>("shape3");
         QTest::addColumn<QStringList>("commands");
-        QTest::newRow("RA - lit, DEC + lit") << kLampUnlit << kLampLit
-                                             << QStringList{"0 serial :TB#", "300 serial :TC#"};
-        QTest::newRow("both + lit") << kLampLit << kLampLit
-                                    << QStringList{"0 serial :TA#", "300 serial :TC#"};
+        QTest::newRow("RA - lit, DEC + lit")
+            << kLampUnlit << kLampLit << QStringList{"0 serial :TB#", "300 serial :TC#"};
+        QTest::newRow("both + lit")
+            << kLampLit << kLampLit << QStringList{"0 serial :TA#", "300 serial :TC#"};
         QTest::newRow("green, not read: the minus directions")
             << kLampNotRead << kLampNotRead << QStringList{"0 serial :TB#", "300 serial :TD#"};
     }
@@ -120,8 +122,10 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("file");
         QTest::newRow("family 0") << false << QByteArray("<missing>");
         QTest::newRow("その他: the model's values are stored")
-            << true << QByteArray("\"200\",\"8\",\"3\",\"240\",\"200\",\"8\",\"3\",\"144\",\"400\","
-                                  "\"1\",\"0\",");
+            << true
+            << QByteArray(
+                   "\"200\",\"8\",\"3\",\"240\",\"200\",\"8\",\"3\",\"144\",\"400\","
+                   "\"1\",\"0\",");
     }
     void portClosed() {
         QFETCH(bool, editedByHand);

@@ -13,9 +13,8 @@ using namespace qx::test;
 
 namespace {
 
-const QStringList kTable{"Text1(0)", "Text1(22)", "Combo4", "Combo5", "Combo6", "Combo7",
-                         "Text2",    "Text3",     "Text4",  "Text5",  "Text6",  "Text7",
-                         "Text8",    "Text9"};
+const QStringList kTable{"Text1(0)", "Text1(22)", "Combo4", "Combo5", "Combo6", "Combo7", "Text2",
+                         "Text3",    "Text4",     "Text5",  "Text6",  "Text7",  "Text8",  "Text9"};
 const QStringList kLamps{"Shape1", "Shape2", "Shape3", "Shape4"};
 
 QStringList texts(Controls& c, const QStringList& names = kTable) {
@@ -44,8 +43,8 @@ int chosenFamily(Controls& c) {
 void writeUserPreset(TestRig& rig) {
     QFile f(rig.settingsFile(kSetDataFile));
     QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(userPresetBytes({"111", "222", "333", "444", "555", "666", "777", "888", "999", "1",
-                             "1"}));
+    f.write(
+        userPresetBytes({"111", "222", "333", "444", "555", "666", "777", "888", "999", "1", "1"}));
 }
 const QStringList kUserGear{"111", "222", "333", "444", "555", "666", "777", "888"};
 const QStringList kGearFields{"Text2", "Text3", "Text4", "Text5",
@@ -76,23 +75,21 @@ private Q_SLOTS:
         QTest::addColumn<int>("family");
         QTest::addColumn<QStringList>("table");
         QTest::addColumn<QString>("lamps");
-        QTest::newRow("ビクセンSX2") << 0
-                                     << QStringList{"150", "150", "8",   "1", "8",   "1", "200",
-                                                    "8",   "4",   "180", "200", "8", "4", "180"}
-                                     << "uLuL";
+        QTest::newRow("ビクセンSX2")
+            << 0 << QStringList{"150", "150", "8",   "1",   "8", "1", "200",
+                                "8",   "4",   "180", "200", "8", "4", "180"}
+            << "uLuL";
         QTest::newRow("ビクセンAP")
-            << 1
-            << QStringList{"300", "300", "8",   "1", "8",      "1", "200",
-                           "8",   "2.2666", "144", "200", "8", "2.2666", "144"}
+            << 1 << QStringList{"300", "300",    "8",   "1",   "8", "1",      "200",
+                                "8",   "2.2666", "144", "200", "8", "2.2666", "144"}
             << "uLLu";
-        QTest::newRow("タカハシNJP系") << 2
-                                       << QStringList{"200", "200", "8",   "1", "8",   "1", "200",
-                                                      "8",   "3",   "240", "200", "8", "3", "144"}
-                                       << "LuLu";
+        QTest::newRow("タカハシNJP系")
+            << 2 << QStringList{"200", "200", "8",   "1",   "8", "1", "200",
+                                "8",   "3",   "240", "200", "8", "3", "144"}
+            << "LuLu";
         QTest::newRow("ビクセンGP　スカイウォッチャーEQ5系")
-            << 4
-            << QStringList{"400", "400", "8",   "1", "8",      "1", "200",
-                           "8",   "3.3333", "144", "200", "8", "3.3333", "144"}
+            << 4 << QStringList{"400", "400",    "8",   "1",   "8", "1",      "200",
+                                "8",   "3.3333", "144", "200", "8", "3.3333", "144"}
             << "LuLu";
     }
     // A family writes its texts as they are, lights its lamps and sends nothing.
@@ -191,8 +188,8 @@ private Q_SLOTS:
             rig->controls().setText("Combo2", rig == &gp ? "GP" : "EQ5");
             applyModelPreset(*rig->form);
         }
-        const QStringList all = kTable + QStringList{"Text1(1)", "Text1(2)", "Text1(3)",
-                                                     "Text1(4)", "Text10", "Text11", "Command19"};
+        const QStringList all = kTable + QStringList{"Text1(1)", "Text1(2)", "Text1(3)", "Text1(4)",
+                                                     "Text10",   "Text11",   "Command19"};
         QCOMPARE(texts(eq5.controls(), all), texts(gp.controls(), all));
         QCOMPARE(lamps(eq5.controls()), lamps(gp.controls()));
         QCOMPARE(texts(gp.controls(), {"Text4", "Text1(0)", "Text1(22)", "Text1(1)", "Command19"}),
@@ -204,12 +201,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("model");
         QTest::addColumn<QStringList>("gear");
         QTest::addColumn<QString>("lamps");
-        QTest::newRow("AP") << "AP"
-                            << QStringList{"200", "8",   "2.26666666666666", "144",
-                                           "200", "8",   "2.26666666666666", "144"}
+        QTest::newRow("AP") << "AP" << QStringList{"200", "8", "2.26666666666666", "144",
+                                                   "200", "8", "2.26666666666666", "144"}
                             << "uLLu";
-        QTest::newRow("NJP") << "NJP"
-                             << QStringList{"200", "8", "3", "240", "200", "8", "3", "144"}
+        QTest::newRow("NJP") << "NJP" << QStringList{"200", "8", "3", "240", "200", "8", "3", "144"}
                              << "LuuL";
     }
     // A model writes the gear table and MaxRate, never the coefficient or the selectors.

@@ -43,8 +43,9 @@ struct PresetRig {
         QString out;
         for (const QString& lamp : kLamps) {
             const quint32 colour = c.backColor(lamp);
-            out += colour == kLampLit ? QLatin1Char('L') : colour == kLampUnlit ? QLatin1Char('u')
-                                                         : QLatin1Char('g');
+            out += colour == kLampLit     ? QLatin1Char('L')
+                   : colour == kLampUnlit ? QLatin1Char('u')
+                                          : QLatin1Char('g');
         }
         return out;
     }
@@ -68,8 +69,10 @@ private Q_SLOTS:
         showDirection(p.c, MotorDirection::RaPlus);
         showDirection(p.c, MotorDirection::DecMinus);
         Save_Set(*p.rig.form);
-        QCOMPARE(p.fileBytes(),
-                 QByteArray("\"200\",\"8\",\"3\",\"240\",\"200\",\"8\",\"3\",\"144\",\"200\",\"1\",\"0\","));
+        QCOMPARE(
+            p.fileBytes(),
+            QByteArray(
+                "\"200\",\"8\",\"3\",\"240\",\"200\",\"8\",\"3\",\"144\",\"200\",\"1\",\"0\","));
     }
 
     // Texts are stored as they stand, blanks and all, and come back so.
@@ -94,13 +97,27 @@ private Q_SLOTS:
         QTest::addColumn<QString>("ra");
         QTest::addColumn<QString>("dec");
         QTest::addColumn<QString>("lamps");
-        QTest::newRow("1 and 0") << "1" << "0" << "LuuL";
-        QTest::newRow("1.5 lights RA +") << "1.5" << "2" << "LuLu";
-        QTest::newRow("0.9 lights RA -") << "0.9" << "1" << "uLLu";
-        QTest::newRow("-1 lights RA -") << "-1" << "-0.5" << "uLuL";
-        QTest::newRow("RA not a number: no lamp") << "x" << "1" << "gggg";
-        QTest::newRow("RA empty: no lamp") << "" << "1" << "gggg";
-        QTest::newRow("DEC not a number: RA only") << "1" << "yes" << "Lugg";
+        QTest::newRow("1 and 0") << "1"
+                                 << "0"
+                                 << "LuuL";
+        QTest::newRow("1.5 lights RA +") << "1.5"
+                                         << "2"
+                                         << "LuLu";
+        QTest::newRow("0.9 lights RA -") << "0.9"
+                                         << "1"
+                                         << "uLLu";
+        QTest::newRow("-1 lights RA -") << "-1"
+                                        << "-0.5"
+                                        << "uLuL";
+        QTest::newRow("RA not a number: no lamp") << "x"
+                                                  << "1"
+                                                  << "gggg";
+        QTest::newRow("RA empty: no lamp") << ""
+                                           << "1"
+                                           << "gggg";
+        QTest::newRow("DEC not a number: RA only") << "1"
+                                                   << "yes"
+                                                   << "Lugg";
     }
     void directionItems() {
         QFETCH(QString, ra);
@@ -134,7 +151,8 @@ private Q_SLOTS:
     // rest is read one place late.
     void quoteInsideAFieldReadsOutOfStep() {
         PresetRig p;
-        p.writeFile("\"200\",\"8\",\"3\"x\",\"240\",\"200\",\"8\",\"3\",\"144\",\"200\",\"1\",\"0\",");
+        p.writeFile(
+            "\"200\",\"8\",\"3\"x\",\"240\",\"200\",\"8\",\"3\",\"144\",\"200\",\"1\",\"0\",");
         Load_Set(*p.rig.form);
         QCOMPARE(p.gear(), (QStringList{"200", "8", "3", "x\"", "240", "200", "8", "3"}));
         QCOMPARE(p.lamps(), QStringLiteral("LuLu"));  // "200" for RA, "1" for DEC
@@ -144,17 +162,16 @@ private Q_SLOTS:
     void fieldsOfTheFile_data() {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QStringList>("items");
-        QTest::newRow("unquoted, trimmed") << QByteArray("a, b ,c,d,e,f,g,h,i,j,k")
-                                           << QStringList{"a", "b", "c", "d", "e", "f",
-                                                          "g", "h", "i", "j", "k"};
+        QTest::newRow("unquoted, trimmed")
+            << QByteArray("a, b ,c,d,e,f,g,h,i,j,k")
+            << QStringList{"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k"};
         QTest::newRow("blanks before a quote, a comma inside it")
             << QByteArray("  \"a,b\" ,\"c\",\"d\",\"e\",\"f\",\"g\",\"h\",\"i\",\"j\",\"k\",\"l\",")
             << QStringList{"a,b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l"};
         QTest::newRow("over line ends")
             << QByteArray("\"1\",\"2\"\r\n3,4\n5,6,7,8,9,10,11")
             << QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11"};
-        QTest::newRow("empty fields") << QByteArray(",,,,,,,,,,,")
-                                      << QStringList(11, QString());
+        QTest::newRow("empty fields") << QByteArray(",,,,,,,,,,,") << QStringList(11, QString());
     }
     void fieldsOfTheFile() {
         QFETCH(QByteArray, content);

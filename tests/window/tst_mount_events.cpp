@@ -74,7 +74,8 @@ private Q_SLOTS:
         chooseEntry(rig.widget<QComboBox>("Combo2"), "NJP");
         QCOMPARE(rig.widget<QLineEdit>("Text5")->text(), QStringLiteral("240"));
         QCOMPARE(rig.widget<QLineEdit>("Text1(1)")->text(), QStringLiteral("3200"));
-        QCOMPARE(rig.widget<QPushButton>("Command19")->text(), QStringLiteral("コントローラー書込"));
+        QCOMPARE(rig.widget<QPushButton>("Command19")->text(),
+                 QStringLiteral("コントローラー書込"));
         QTest::mouseClick(rig.widget<QPushButton>("Command4"), Qt::LeftButton);
         QCOMPARE(rig.controls().backColor("Shape4"), kLampLit);
     }

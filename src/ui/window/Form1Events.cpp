@@ -1,10 +1,10 @@
 #include "ui/window/Form1Events.h"
 
 #include "mount/FamilyPresets.h"
+#include "mount/GearCalculation.h"
 #include "mount/GearTable.h"
 #include "mount/ModelPresets.h"
 #include "mount/ModelWrite.h"
-#include "mount/GearCalculation.h"
 #include "shell/Form1.h"
 #include "ui/Controls.h"
 
@@ -69,7 +69,8 @@ std::vector<EventRoute> form1EventRoutes() {
     addArray(routes, "Command6", 0, 28, On::Click, &Form1::Command6_Click);
     addArray(routes, "Option1", 0, 4, On::Click, &applyFamilyPreset);
     // Any key in a gear field makes the table the user's own.
-    for (const char* field : kGearFields) routes.push_back(on(field, On::KeyDown, &gearFieldKeyDown));
+    for (const char* field : kGearFields)
+        routes.push_back(on(field, On::KeyDown, &gearFieldKeyDown));
     return routes;
 }
 
