@@ -44,6 +44,10 @@ void endDisconnected(Form1& form, const LinkSend& send) {
 
 }  // namespace
 
+bool restartConfirmed(Form1& form) {
+    return confirmed(form, "コントローラーを再起動しますか？", "再起動");
+}
+
 void emptyGearFields(Form1& form) {
     for (const char* field : kGearFields) form.controls().setText(QLatin1String(field), QString());
 }
@@ -63,7 +67,7 @@ void factoryReset(Form1& form, const LinkSend& send) {
 }
 
 void restartController(Form1& form, const LinkSend& send) {
-    if (!confirmed(form, "コントローラーを再起動しますか？", "再起動")) return;
+    if (!restartConfirmed(form)) return;
     send(QStringLiteral(":Pz#"));
     endDisconnected(form, send);
 }

@@ -3,6 +3,7 @@
 
 #include <QtTest>
 
+#include "fakes/PanelWatch.h"
 #include "fakes/TestRig.h"
 #include "read/QueryIndex.h"
 
@@ -10,18 +11,6 @@ using namespace qx;
 using namespace qx::test;
 
 namespace {
-
-// When Picture7 ("書き込み中") was shown and hidden.
-struct PanelWatch {
-    double shownAt = -1, hiddenAt = -1;
-    PanelWatch(TestRig& rig) {
-        QObject::connect(&rig.controls(), &Controls::changed, [this, &rig](const QString& name) {
-            if (name != QLatin1String("Picture7")) return;
-            (rig.controls().visible(name) ? shownAt : hiddenAt) = rig.clock.nowMs();
-        });
-    }
-    double shownMs() const { return hiddenAt - shownAt; }
-};
 
 void chooseLan(TestRig& rig) {
     rig.controls().setChecked("Option8", true);

@@ -3,10 +3,8 @@
 #include <QLineEdit>
 #include <QtTest>
 
+#include "Program.h"
 #include "SimulatorProcess.h"
-#include "shell/Form1.h"
-#include "ui/qt/QtPlatform.h"
-#include "ui/window/Form1Window.h"
 
 using namespace qx;
 
@@ -18,31 +16,6 @@ const QStringList kFirstPass{
     ":GXEG#", ":GXEH#", ":G1#",   ":G2#",   ":GXEL#", ":GXEM#", ":GXEN#", ":GXEI#", ":GX95#",
     ":GXEQ#", ":GXEP#", ":GXES#", ":GXET#", ":GXEa#", ":GXEb#", ":GXEc#", ":GXEd#", ":GXEe#",
     ":GXEf#", ":GXEm#", ":GX97#", ":GXEU#", ":GXA1#", ":GXA2#", ":GXA1#", ":GXA2#"};
-
-// The whole program on the real platform, its settings in a temporary folder.
-struct Program {
-    QTemporaryDir home;
-    std::unique_ptr<QtPlatform> platform;
-    std::unique_ptr<Form1> form;
-    std::unique_ptr<Form1Window> window;
-
-    Program() {
-        qputenv("QUORVELX_HOME", home.path().toLocal8Bit());
-        platform = std::make_unique<QtPlatform>();
-        form = std::make_unique<Form1>(platform->platform());
-        form->Form_Load();
-        window = std::make_unique<Form1Window>(*form);
-        window->show();
-        // The first activation blinks for three seconds; let it finish.
-        QTRY_VERIFY_WITH_TIMEOUT(!form->controls().visible(QStringLiteral("Picture4")), 10000);
-    }
-
-    template <typename W>
-    W* widget(const QString& name) const {
-        return window->findChild<W*>(name);
-    }
-    QString text(const QString& name) const { return form->controls().text(name); }
-};
 
 }  // namespace
 

@@ -7,6 +7,7 @@
 #include "mount/ModelWrite.h"
 #include "shell/Form1.h"
 #include "ui/Controls.h"
+#include "write/GearWrite.h"
 
 namespace qx {
 
@@ -49,6 +50,8 @@ std::vector<EventRoute> form1EventRoutes() {
         on("Command60", On::Click, &Form1::Command60_Click),
         // Time and site.
         on("Command34", On::Click, &Form1::Command34_Click),
+        // Motor gear: "書き込み" writes both axes.
+        on("Command52", On::Click, &writeMotorGear),
         // Motor directions.
         on("Command1", On::Click, &Form1::Command1_Click),
         on("Command2", On::Click, &Form1::Command2_Click),
