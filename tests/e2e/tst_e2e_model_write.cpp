@@ -9,10 +9,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "Program.h"
 #include "SimulatorProcess.h"
-#include "shell/Form1.h"
-#include "ui/qt/QtPlatform.h"
-#include "ui/window/Form1Window.h"
 
 using namespace qx;
 
@@ -54,26 +52,19 @@ private Q_SLOTS:
         SimulatorProcess sim({QStringLiteral("--no-tcp")});
         QVERIFY(!sim.ptyPath().isEmpty());
         qputenv("QUORVELX_COM10", sim.ptyPath().toLocal8Bit());
-        QTemporaryDir home;
-        qputenv("QUORVELX_HOME", home.path().toLocal8Bit());
-        QtPlatform platform;
-        Form1 form(platform.platform());
-        form.Form_Load();
-        Form1Window window(form);
-        window.show();
-        Controls& c = form.controls();
-        QTRY_VERIFY_WITH_TIMEOUT(!c.visible(QStringLiteral("Picture4")), 10000);  // the blink
-        platform.serial().setPortNumber(10);
-        QVERIFY(platform.serial().open());
+        Program program;
+        Controls& c = program.form->controls();
+        program.platform->serial().setPortNumber(10);
+        QVERIFY(program.platform->serial().open());
 
         BoxAnswerer boxes;
-        auto* models = window.findChild<QComboBox*>(QStringLiteral("Combo2"));
+        auto* models = program.widget<QComboBox>(QStringLiteral("Combo2"));
         QVERIFY(models);
         models->setCurrentIndex(models->findText(QStringLiteral("NJP")));
         Q_EMIT models->activated(models->currentIndex());  // returns when the write has ended
 
         QCOMPARE(boxes.seen, QStringList{"QuorvelX|書き込みが終了しました。"});
-        QVERIFY(!platform.serial().isOpen());
+        QVERIFY(!program.platform->serial().isOpen());
         QTRY_COMPARE_WITH_TIMEOUT(sim.received().size(), 14, 3000);
         const QList<SimulatorProcess::Received> received = sim.received();
         QCOMPARE(
@@ -90,16 +81,16 @@ private Q_SLOTS:
         }
 
         // Reconnect on an emptied window: the read-all shows what was written.
-        QTest::mouseClick(window.findChild<QAbstractButton*>(QStringLiteral("Command12")),
+        QTest::mouseClick(program.widget<QAbstractButton>(QStringLiteral("Command12")),
                           Qt::LeftButton);
         for (const char* selector : {"Combo4", "Combo5", "Combo6", "Combo7"})
             c.setText(QLatin1String(selector), QString());
-        QTest::mouseClick(window.findChild<QAbstractButton*>(QStringLiteral("Command11")),
+        QTest::mouseClick(program.widget<QAbstractButton>(QStringLiteral("Command11")),
                           Qt::LeftButton);
         QStringList shown;
         for (const char* field : {"Text1(0)", "Text1(1)", "Text1(2)", "Text1(3)", "Text1(4)",
                                   "Combo4", "Combo5", "Combo6", "Combo7"})
-            shown << c.text(QLatin1String(field));
+            shown << program.text(QLatin1String(field));
         QCOMPARE(shown, (QStringList{"400", "3200", "1920", "4800", "4800", "8", "1", "8", "1"}));
         QCOMPARE(c.backColor(QStringLiteral("Shape1")), kLampLit);
         QCOMPARE(c.backColor(QStringLiteral("Shape4")), kLampLit);
