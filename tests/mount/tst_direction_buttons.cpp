@@ -3,6 +3,7 @@
 
 #include <QtTest>
 
+#include "MountFixtures.h"
 #include "fakes/TestRig.h"
 
 using namespace qx;
@@ -38,8 +39,7 @@ private Q_SLOTS:
                                            &Form1::Command3_Click, &Form1::Command4_Click};
         for (const bool portOpen : {true, false}) {
             TestRig rig;
-            for (const char* lamp : {"Shape1", "Shape2", "Shape3", "Shape4"})
-                rig.controls().setBackColor(QLatin1String(lamp), kLampNotRead);
+            paintDirectionLampsGreen(rig.controls());
             if (portOpen) rig.serial.open();
             QList<int> intervals;
             QObject::connect(&rig.controls(), &Controls::changed, [&](const QString& name) {

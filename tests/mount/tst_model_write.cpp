@@ -3,6 +3,7 @@
 
 #include <QtTest>
 
+#include "MountFixtures.h"
 #include "fakes/TestRig.h"
 #include "mount/FamilyPresets.h"
 #include "mount/ModelPresets.h"
@@ -43,10 +44,7 @@ struct WriteRig {
         }
         return out;
     }
-    QByteArray presetFile() const {
-        QFile f(rig.settingsFile(kSetDataFile));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
+    QByteArray presetFile() const { return presetFileBytes(rig); }
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <QtTest>
 
+#include "MountFixtures.h"
 #include "fakes/TestRig.h"
 #include "mount/FamilyPresets.h"
 #include "mount/ModelPresets.h"
@@ -15,22 +16,9 @@ namespace {
 
 const QStringList kTable{"Text1(0)", "Text1(22)", "Combo4", "Combo5", "Combo6", "Combo7", "Text2",
                          "Text3",    "Text4",     "Text5",  "Text6",  "Text7",  "Text8",  "Text9"};
-const QStringList kLamps{"Shape1", "Shape2", "Shape3", "Shape4"};
 
 QStringList texts(Controls& c, const QStringList& names = kTable) {
-    QStringList out;
-    for (const QString& name : names) out << c.text(name);
-    return out;
-}
-
-// "LuuL": lit or unlit, Shape1..Shape4; "g" for green.
-QString lamps(Controls& c) {
-    QString out;
-    for (const QString& lamp : kLamps) {
-        const quint32 colour = c.backColor(lamp);
-        out += colour == kLampLit ? 'L' : colour == kLampUnlit ? 'u' : 'g';
-    }
-    return out;
+    return textsOf(c, names);
 }
 
 int chosenFamily(Controls& c) {
@@ -47,8 +35,6 @@ void writeUserPreset(TestRig& rig) {
         userPresetBytes({"111", "222", "333", "444", "555", "666", "777", "888", "999", "1", "1"}));
 }
 const QStringList kUserGear{"111", "222", "333", "444", "555", "666", "777", "888"};
-const QStringList kGearFields{"Text2", "Text3", "Text4", "Text5",
-                              "Text6", "Text7", "Text8", "Text9"};
 
 }  // namespace
 
@@ -63,11 +49,11 @@ private Q_SLOTS:
         rig.form->Form_Load();
         QCOMPARE(texts(c), (QStringList{"150", "150", "8", "1", "8", "1", "200", "8", "4", "180",
                                         "200", "8", "4", "180"}));
-        QCOMPARE(lamps(c), QStringLiteral("uLuL"));
+        QCOMPARE(directionLamps(c), QStringLiteral("uLuL"));
         QCOMPARE(chosenFamily(c), 0);
         QVERIFY(!rig.form->GearFieldsEdited);
         rig.form->Form_Activate();
-        QCOMPARE(lamps(c), QStringLiteral("gggg"));
+        QCOMPARE(directionLamps(c), QStringLiteral("gggg"));
         QCOMPARE(texts(c, {"Text2", "Text5"}), (QStringList{"200", "180"}));
     }
 
@@ -104,7 +90,7 @@ private Q_SLOTS:
         for (const QString& name : kTable) c.setText(name, "x");
         applyFamilyPreset(*rig.form, family);
         QCOMPARE(texts(c), table);
-        QCOMPARE(::lamps(c), lamps);
+        QCOMPARE(directionLamps(c), lamps);
         QCOMPARE(chosenFamily(c), family);
         QVERIFY(rig.log.of("serial").isEmpty());
         QVERIFY(!rig.form->GearFieldsEdited);
@@ -113,7 +99,7 @@ private Q_SLOTS:
     // The lamps of a family are set in order: the RA lamp lit, the other RA lamp unlit, then DEC.
     void familyLampOrder() {
         TestRig rig;
-        for (const QString& lamp : kLamps) rig.controls().setBackColor(lamp, kLampNotRead);
+        paintDirectionLampsGreen(rig.controls());
         QStringList order;
         QObject::connect(&rig.controls(), &Controls::changed, [&](const QString& name) {
             if (name.startsWith(QLatin1String("Shape"))) order << name;
@@ -130,8 +116,8 @@ private Q_SLOTS:
         writeUserPreset(rig);
         rig.form->Form_Load();
         applyFamilyPreset(*rig.form, 3);
-        QCOMPARE(texts(rig.controls(), kGearFields), kUserGear);
-        QCOMPARE(lamps(rig.controls()), QStringLiteral("LuLu"));
+        QCOMPARE(texts(rig.controls(), kGearTable), kUserGear);
+        QCOMPARE(directionLamps(rig.controls()), QStringLiteral("LuLu"));
         QCOMPARE(rig.controls().text("Text1(0)"), QStringLiteral("150"));  // MaxRate stays
         QCOMPARE(chosenFamily(rig.controls()), 3);
     }
@@ -191,10 +177,10 @@ private Q_SLOTS:
         const QStringList all = kTable + QStringList{"Text1(1)", "Text1(2)", "Text1(3)", "Text1(4)",
                                                      "Text10",   "Text11",   "Command19"};
         QCOMPARE(texts(eq5.controls(), all), texts(gp.controls(), all));
-        QCOMPARE(lamps(eq5.controls()), lamps(gp.controls()));
+        QCOMPARE(directionLamps(eq5.controls()), directionLamps(gp.controls()));
         QCOMPARE(texts(gp.controls(), {"Text4", "Text1(0)", "Text1(22)", "Text1(1)", "Command19"}),
                  (QStringList{"3.33333333333333", "400", "150", "2133", "コントローラー書込"}));
-        QCOMPARE(lamps(gp.controls()), QStringLiteral("uLuL"));
+        QCOMPARE(directionLamps(gp.controls()), QStringLiteral("uLuL"));
     }
 
     void models_data() {
@@ -219,10 +205,10 @@ private Q_SLOTS:
         c.setText("Combo5", " 32");
         c.setText("Combo2", model);
         applyModelPreset(*rig.form);
-        QCOMPARE(texts(c, kGearFields), gear);
+        QCOMPARE(texts(c, kGearTable), gear);
         QCOMPARE(texts(c, {"Text1(0)", "Text1(22)", "Combo4", "Combo5"}),
                  (QStringList{"400", "150", "8", " 32"}));
-        QCOMPARE(::lamps(c), lamps);
+        QCOMPARE(directionLamps(c), lamps);
     }
 
     // "USER" loads the user's table and directions, keeps MaxRate, and sends no direction.
@@ -234,8 +220,8 @@ private Q_SLOTS:
         gearFieldKeyDown(*rig.form);  // "USER" loads even after a hand edit
         c.setText("Combo2", "USER");
         applyModelPreset(*rig.form);
-        QCOMPARE(texts(c, kGearFields), kUserGear);
-        QCOMPARE(lamps(c), QStringLiteral("LuLu"));
+        QCOMPARE(texts(c, kGearTable), kUserGear);
+        QCOMPARE(directionLamps(c), QStringLiteral("LuLu"));
         QCOMPARE(c.text("Text1(0)"), QStringLiteral("150"));
         QCOMPARE(c.text("Text1(1)"), QStringLiteral("10120469"));  // and recalculated
     }

@@ -2,6 +2,7 @@
 
 #include <QtTest>
 
+#include "MountFixtures.h"
 #include "fakes/TestRig.h"
 #include "mount/MotorDirection.h"
 #include "mount/UserPresetFile.h"
@@ -11,44 +12,19 @@ using namespace qx::test;
 
 namespace {
 
-const QStringList kGearFields{"Text2", "Text3", "Text4", "Text5",
-                              "Text6", "Text7", "Text8", "Text9"};
-const QStringList kLamps{"Shape1", "Shape2", "Shape3", "Shape4"};
-
 // A rig whose window shows a table of its own, with every lamp green, as before a read.
 struct PresetRig {
     TestRig rig;
     Controls& c = rig.controls();
 
     PresetRig() {
-        for (const QString& f : kGearFields) c.setText(f, "before");
-        for (const QString& lamp : kLamps) c.setBackColor(lamp, kLampNotRead);
+        for (const QString& f : kGearTable) c.setText(f, "before");
+        paintDirectionLampsGreen(c);
     }
-    void writeFile(const QByteArray& bytes) {
-        QFile f(rig.settingsFile(kSetDataFile));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-    QByteArray fileBytes() {
-        QFile f(rig.settingsFile(kSetDataFile));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
-    QStringList gear() {
-        QStringList out;
-        for (const QString& f : kGearFields) out << c.text(f);
-        return out;
-    }
-    // "+-+-": which lamp of each pair is lit; "g" for green, "?" for any other state.
-    QString lamps() {
-        QString out;
-        for (const QString& lamp : kLamps) {
-            const quint32 colour = c.backColor(lamp);
-            out += colour == kLampLit     ? QLatin1Char('L')
-                   : colour == kLampUnlit ? QLatin1Char('u')
-                                          : QLatin1Char('g');
-        }
-        return out;
-    }
+    void writeFile(const QByteArray& bytes) { QVERIFY(writePresetFile(rig, bytes)); }
+    QByteArray fileBytes() { return presetFileBytes(rig); }
+    QStringList gear() { return textsOf(c, kGearTable); }
+    QString lamps() { return directionLamps(c); }
 };
 
 QByteArray presetBytes(const QString& ra, const QString& dec) {
@@ -64,7 +40,7 @@ private Q_SLOTS:
     void savesTheExampleByteForByte() {
         PresetRig p;
         const QStringList gear{"200", "8", "3", "240", "200", "8", "3", "144"};
-        for (int i = 0; i < 8; ++i) p.c.setText(kGearFields[i], gear[i]);
+        for (int i = 0; i < 8; ++i) p.c.setText(kGearTable[i], gear[i]);
         p.c.setText("Text1(0)", "200");
         showDirection(p.c, MotorDirection::RaPlus);
         showDirection(p.c, MotorDirection::DecMinus);
