@@ -7,6 +7,7 @@
 #include "mount/GearCalculation.h"
 #include "mount/MotorDirection.h"
 #include "mount/UserPresetFile.h"
+#include "operations/OneShotButtons.h"
 #include "shell/Form1.h"
 #include "ui/platform/MessageBoxes.h"
 

@@ -2,45 +2,36 @@
 
 #include <array>
 
-#include "link/SerialLink.h"
-#include "shell/Form1.h"
+#include "operations/OneShotButtons.h"
 #include "ui/Controls.h"
 
 namespace qx {
 
 namespace {
 
-// In the order of MotorDirection: Command1..Command4 and their lamps.
-constexpr int kPollIntervalMs = 1000;
-
-constexpr std::array<DirectionButton, 4> kDirectionButtons = {{
-    {":TA#", "Shape1", "Shape2"},
-    {":TB#", "Shape2", "Shape1"},
-    {":TC#", "Shape3", "Shape4"},
-    {":TD#", "Shape4", "Shape3"},
-}};
+// In the order of MotorDirection.
+constexpr std::array kDirectionButtons = {"Command1", "Command2", "Command3", "Command4"};
 
 bool lit(const Controls& controls, const char* lamp) {
     return controls.backColor(QLatin1String(lamp)) == kLampLit;
 }
 
+const OneShotButton& rowOf(const char* control) {
+    for (const OneShotButton& button : oneShotButtons())
+        if (qstrcmp(button.control, control) == 0) return button;
+    qFatal("no one-shot button %s", control);  // the table has the four direction buttons
+}
+
 }  // namespace
 
-const DirectionButton& directionButton(MotorDirection direction) {
-    return kDirectionButtons[static_cast<int>(direction)];
+const OneShotButton& directionButton(MotorDirection direction) {
+    return rowOf(kDirectionButtons[static_cast<int>(direction)]);
 }
 
 void showDirection(Controls& controls, MotorDirection direction) {
-    const DirectionButton& button = directionButton(direction);
-    controls.setBackColor(QLatin1String(button.litLamp), kLampLit);
-    controls.setBackColor(QLatin1String(button.unlitLamp), kLampUnlit);
-}
-
-void turnMotorDirection(Form1& form, MotorDirection direction) {
-    form.setTimer1Interval(0);
-    form.comm().send(QLatin1String(directionButton(direction).command));
-    showDirection(form.controls(), direction);
-    form.setTimer1Interval(kPollIntervalMs);
+    const LampChoice& lamps = directionButton(direction).lamps;
+    controls.setBackColor(QLatin1String(lamps.lit), kLampLit);
+    controls.setBackColor(QLatin1String(lamps.unlit), kLampUnlit);
 }
 
 MotorDirection raDirectionShown(const Controls& controls) {

@@ -1,8 +1,10 @@
 #include "operations/TimeAndSite.h"
 
 #include <cstdlib>
+#include <functional>
 
 #include "link/LinkSend.h"
+#include "link/SerialLink.h"
 #include "read/QueryIndex.h"
 #include "shell/Form1.h"
 
@@ -14,6 +16,36 @@ constexpr qint16 kTimeIndex = 16;
 constexpr int kSerialCommandPauseMs = 100;
 constexpr int kSerialStepPauseMs = 300;
 constexpr int kLanPauseMs = 50;
+constexpr int kParkReleasePauseMs = 50;
+constexpr qint16 kHomeAltitudeIndex = 21;
+constexpr qint16 kHomeAzimuthIndex = 22;
+// The controller needs a while to move its home to the pole before it reports it.
+constexpr int kPolarHomePauseMs = 3000;
+constexpr int kHomeQueryPauseMs = 300;
+
+// Over serial the pause after a command belongs to its send: no command, no pause.
+void sendThenPause(Form1& form, const LinkSend& send, const QString& command, int pauseMs) {
+    if (!send.ready()) return;
+    send(command);
+    form.Wait(pauseMs);
+}
+
+// The date, then the time, each built from the local time that `localTime` gives. Over serial
+// each command has its own pause and `stepMs` separates them; the LAN paces both by 50 ms
+// whether they went out or not.
+void sendDateAndTime(Form1& form, const LinkSend& send,
+                     const std::function<SystemTime()>& localTime, int pauseMs, int stepMs) {
+    if (send.serial()) {
+        sendThenPause(form, send, setDateCommand(localTime()), pauseMs);
+        form.Wait(stepMs);
+        sendThenPause(form, send, setTimeCommand(localTime()), pauseMs);
+        return;
+    }
+    send(setDateCommand(localTime()));
+    form.Wait(kLanPauseMs);
+    send(setTimeCommand(localTime()));
+    form.Wait(kLanPauseMs);
+}
 }  // namespace
 
 QString twoDigits(int n) {
@@ -58,28 +90,44 @@ void sendPcTimeToController(Form1& form) {
     // Over serial each command is followed by 100 ms only when it could be sent, and the steps by
     // 300 ms; the LAN route sends no offset and paces every command by 50 ms.
     const bool serial = send.serial();
-    auto sendAndPause = [&](const QString& command) {
-        if (!send.ready()) return;
-        send(command);
-        form.Wait(kSerialCommandPauseMs);
-    };
     if (serial) {
-        sendAndPause(utcOffsetCommand(bias));
+        sendThenPause(form, send, utcOffsetCommand(bias), kSerialCommandPauseMs);
         form.Wait(kSerialStepPauseMs);
-        sendAndPause(setDateCommand(local));
-        form.Wait(kSerialStepPauseMs);
-        sendAndPause(setTimeCommand(local));
-    } else {
-        send(setDateCommand(local));
-        form.Wait(kLanPauseMs);
-        send(setTimeCommand(local));
-        form.Wait(kLanPauseMs);
     }
+    sendDateAndTime(
+        form, send, [local] { return local; }, kSerialCommandPauseMs, kSerialStepPauseMs);
     QueryIndex = kDateIndex;
     send(QStringLiteral(":GX81#"));
     form.Wait(serial ? kSerialCommandPauseMs : kLanPauseMs);
     QueryIndex = kTimeIndex;
     send(QStringLiteral(":GX80#"));
+}
+
+void reacquireGps(Form1& form) {
+    form.comm().send(QStringLiteral(":TJ#"));
+}
+
+void releasePark(Form1& form) {
+    const Clock& clock = form.platform().clock;
+    const LinkSend send = LinkSend::forClick(form);
+    sendDateAndTime(
+        form, send, [&clock] { return clock.localTime(); }, kParkReleasePauseMs,
+        kParkReleasePauseMs);
+    send(QStringLiteral(":hR#"));
+}
+
+void setHomeToPolarNorth(Form1& form) {
+    // The home is now the pole, not a typed coordinate; the settings unlock enables them again.
+    form.controls().setEnabled(QStringLiteral("Command6(14)"), false);
+    form.controls().setEnabled(QStringLiteral("Command6(15)"), false);
+    const LinkSend send = LinkSend::forClick(form);
+    send(QStringLiteral(":TH#"));
+    form.Wait(kPolarHomePauseMs);
+    QueryIndex = kHomeAltitudeIndex;
+    send(QStringLiteral(":G1#"));
+    form.Wait(kHomeQueryPauseMs);
+    QueryIndex = kHomeAzimuthIndex;
+    send(QStringLiteral(":G2#"));
 }
 
 void refreshClockDisplay(Form1& form) {

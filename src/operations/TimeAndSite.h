@@ -27,6 +27,17 @@ QString zoneHoursText(int biasMinutes);
 // "Set": the PC's UTC offset, date and time to the controller, then read its date and time back.
 void sendPcTimeToController(Form1& form);
 
+// "GPS 再捕捉": serial only.
+void reacquireGps(Form1& form);
+
+// The park release "解除": the PC's date and time, each read as its command is built, then
+// ":hR#".
+void releasePark(Form1& form);
+
+// The polar-north home "SET": the home becomes the pole, and its altitude and azimuth are read
+// back into Text1(20) and Text1(21).
+void setHomeToPolarNorth(Form1& form);
+
 // The clock labels, refreshed every second.
 void refreshClockDisplay(Form1& form);
 

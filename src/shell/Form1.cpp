@@ -6,7 +6,7 @@
 #include "link/SerialLink.h"
 #include "mount/FamilyPresets.h"
 #include "mount/GearCalculation.h"
-#include "mount/MotorDirection.h"
+#include "operations/OneShotButtons.h"
 #include "operations/TimeAndSite.h"
 #include "read/Conversions.h"
 #include "read/ReadAll.h"
@@ -138,19 +138,19 @@ void Form1::Command6_Click(int index) {
 // ---- direction buttons ---------------------------------------------------------------------
 
 void Form1::Command1_Click() {
-    turnMotorDirection(*this, MotorDirection::RaPlus);
+    pressOneShotButton(*this, QStringLiteral("Command1"));
 }
 
 void Form1::Command2_Click() {
-    turnMotorDirection(*this, MotorDirection::RaMinus);
+    pressOneShotButton(*this, QStringLiteral("Command2"));
 }
 
 void Form1::Command3_Click() {
-    turnMotorDirection(*this, MotorDirection::DecPlus);
+    pressOneShotButton(*this, QStringLiteral("Command3"));
 }
 
 void Form1::Command4_Click() {
-    turnMotorDirection(*this, MotorDirection::DecMinus);
+    pressOneShotButton(*this, QStringLiteral("Command4"));
 }
 
 // ---- timers --------------------------------------------------------------------------------

@@ -46,7 +46,7 @@ public:
     // Writes.
     void Command6_Click(int index);  // SET buttons; 27 factory reset, 28 restart
 
-    // Motor direction: "赤経方位+", "赤経方位-", "赤緯高度+", "赤緯高度-".
+    // The direction buttons (RA +, RA -, DEC +, DEC -): the mount presets press them too.
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();

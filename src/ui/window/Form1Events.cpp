@@ -1,10 +1,18 @@
 #include "ui/window/Form1Events.h"
 
+#include <span>
+
 #include "mount/FamilyPresets.h"
 #include "mount/GearCalculation.h"
 #include "mount/GearTable.h"
 #include "mount/ModelPresets.h"
 #include "mount/ModelWrite.h"
+#include "operations/MountMode.h"
+#include "operations/OneShotButtons.h"
+#include "operations/ParkAndHome.h"
+#include "operations/SpeedPercentage.h"
+#include "operations/TimeAndSite.h"
+#include "operations/WirelessMode.h"
 #include "shell/Form1.h"
 #include "ui/Controls.h"
 #include "write/GearWrite.h"
@@ -37,6 +45,15 @@ void addArray(std::vector<EventRoute>& routes, const char* array, int first, int
             {element(array, i), event, [handler, i](Form1& form) { handler(form, i); }});
 }
 
+// Each row of a button table: a click on the row's control runs the handler with that row.
+template <typename Row>
+void addTable(std::vector<EventRoute>& routes, std::span<const Row> rows,
+              void (*handler)(Form1&, const Row&)) {
+    for (const Row& row : rows)
+        routes.push_back({QLatin1String(row.control), On::Click,
+                          [handler, &row](Form1& form) { handler(form, row); }});
+}
+
 }  // namespace
 
 std::vector<EventRoute> form1EventRoutes() {
@@ -50,13 +67,11 @@ std::vector<EventRoute> form1EventRoutes() {
         on("Command60", On::Click, &Form1::Command60_Click),
         // Time and site.
         on("Command34", On::Click, &Form1::Command34_Click),
+        on("Command37", On::Click, &reacquireGps),
+        on("Command59", On::Click, &releasePark),
+        on("Command29", On::Click, &setHomeToPolarNorth),
         // Motor gear: "書き込み" writes both axes.
         on("Command52", On::Click, &writeMotorGear),
-        // Motor directions.
-        on("Command1", On::Click, &Form1::Command1_Click),
-        on("Command2", On::Click, &Form1::Command2_Click),
-        on("Command3", On::Click, &Form1::Command3_Click),
-        on("Command4", On::Click, &Form1::Command4_Click),
         // Mount model and gear.
         on("Command44", On::Click, &calculateGearFromButton),
         on("Image1", On::Click, &calculateGearFromPanel),
@@ -70,10 +85,17 @@ std::vector<EventRoute> form1EventRoutes() {
     addArray(routes, "Command5", 0, 19, On::Click, &Form1::Command5_Click);
     // SET buttons: each writes the field beside it; 27 and 28 reset and restart the controller.
     addArray(routes, "Command6", 0, 28, On::Click, &Form1::Command6_Click);
+    // Mount families; any key in a gear field makes the table the user's own.
     addArray(routes, "Option1", 0, 4, On::Click, &applyFamilyPreset);
-    // Any key in a gear field makes the table the user's own.
     for (const char* field : kGearFields)
         routes.push_back(on(field, On::KeyDown, &gearFieldKeyDown));
+    // Direct operations: fixed commands and short timed sequences.
+    addTable(routes, oneShotButtons(), &pressOneShotButton);
+    addTable(routes, confirmedOperations(), &runConfirmedOperation);
+    addTable(routes, mountModeButtons(), &setMountMode);
+    addTable(routes, wirelessModeButtons(), &setWirelessMode);
+    addArray(routes, "Command48", 0, 16, On::Click, &setSpeedPercentage);
+    addArray(routes, "Label1", 0, 6, On::Click, &showFineTrimPanel);
     return routes;
 }
 
