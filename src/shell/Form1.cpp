@@ -4,6 +4,8 @@
 
 #include "link/LanLink.h"
 #include "link/SerialLink.h"
+#include "mount/FamilyPresets.h"
+#include "mount/GearCalculation.h"
 #include "operations/OneShotButtons.h"
 #include "operations/TimeAndSite.h"
 #include "read/Conversions.h"
@@ -30,6 +32,7 @@ Form1::Form1(Platform& platform, QObject* parent)
     timer1_ = platform_.scheduler.createTimer([this] { Timer1_Timer(); });
     timer2_ = platform_.scheduler.createTimer([this] { Timer2_Timer(); });
     timer3_ = platform_.scheduler.createTimer([this] { Timer3_Timer(); });
+    followSlewSpeed(controls_);
 }
 
 Form1::~Form1() = default;
@@ -40,9 +43,11 @@ void Form1::Form_Load() {
     Load_param();
     Load_lan();
     Load_comm();
+    GearFieldsEdited = false;
     controls_.setVisible(QStringLiteral("Image3"), false);
     timer3_->start(kClockIntervalMs);
     Timer3_Timer();
+    applyFamilyPreset(*this, 0);  // the window opens with the first mount family's gear table
 }
 
 // The window is activated again whenever the operator comes back from another application or a

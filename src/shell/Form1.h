@@ -79,6 +79,10 @@ public:
     void Save_param();
     void Load_param();
 
+    // The gear table has been edited by hand since the window loaded: "その他" no longer loads
+    // the user preset over it.
+    bool GearFieldsEdited = false;
+
 private:
     void showLinkControls(bool serial);
 
