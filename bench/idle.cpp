@@ -6,7 +6,7 @@
 #include <QEventLoop>
 #include <QTimer>
 
-#include "support/MeasuredProgram.h"
+#include "support/Measurement.h"
 
 using namespace bench;
 
@@ -16,10 +16,11 @@ constexpr int kIdleMs = 60000;
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    const auto sim = startSimulator({QStringLiteral("--no-tcp")});
-    MeasuredProgram program;
-    program.click(QStringLiteral("Command11"));
-    require(program.program.form->timer1Interval() == 1000, "the poll did not start");
+    const auto sim = startSerialSimulator();
+    Measurement measurement;
+    Program program(measurement.choice());
+    measurement.click(program, QStringLiteral("Command11"));
+    require(program.form->timer1Interval() == 1000, "the poll did not start");
 
     const qsizetype receivedBefore = sim->received().size();
     const double cpuBefore = cpuSeconds();

@@ -13,7 +13,7 @@
 #include "link/SerialLink.h"
 #include "read/QueryIndex.h"
 #include "read/ReadAllTables.h"
-#include "support/MeasuredProgram.h"
+#include "support/Measurement.h"
 
 using namespace bench;
 
@@ -50,9 +50,10 @@ void measureLength(qx::Scheduler& scheduler, const Length& length) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    const auto sim = startSimulator({QStringLiteral("--no-tcp")});
-    MeasuredProgram program;
-    qx::Form1& form = *program.program.form;
+    const auto sim = startSerialSimulator();
+    Measurement measurement;
+    Program program(measurement.choice());
+    qx::Form1& form = *program.form;
     require(form.platform().serial.open(), "the pseudo-terminal did not open");
 
     // The read-all's queries, one after the other, round and round.
@@ -66,7 +67,7 @@ int main(int argc, char** argv) {
     });
     queries.start(kQueryEveryMs);
 
-    for (const Length& length : kLengths) measureLength(program.measured->scheduler, length);
-    require(!program.program.text(QStringLiteral("Text1(0)")).isEmpty(), "no reply arrived");
+    for (const Length& length : kLengths) measureLength(measurement.platform().scheduler, length);
+    require(!program.text(QStringLiteral("Text1(0)")).isEmpty(), "no reply arrived");
     return 0;
 }

@@ -4,49 +4,69 @@
 
 #include <QApplication>
 
+#include "LanSession.h"
 #include "shell/ControlLocking.h"
-#include "support/MeasuredProgram.h"
+#include "support/Measurement.h"
 
 using namespace bench;
 
 namespace {
 
-// The gear page as a read leaves it.
-void fillGearFields(qx::Controls& controls) {
+// The gear page as a read leaves it, and the settings controls unlocked.
+void fillGearFields(Program& program) {
+    qx::Controls& controls = program.form->controls();
     const std::pair<const char*, const char*> fields[] = {
         {"Text1(1)", "12800"}, {"Text1(100)", "1"}, {"Text1(101)", "16"},
         {"Text1(2)", "12800"}, {"Text1(102)", "0"}, {"Text1(103)", "32"}};
     for (const auto& [name, text] : fields)
         controls.setText(QLatin1String(name), QLatin1String(text));
+    qx::AllDispON(controls);
 }
 
 // Connected as after a read-all: the port open, the settings controls unlocked.
-void connectSerial(MeasuredProgram& program) {
-    require(program.measured->serial.open(), "the pseudo-terminal did not open");
-    qx::AllDispON(program.program.form->controls());
+void connectSerial(Program& program) {
+    require(program.form->platform().serial.open(), "the pseudo-terminal did not open");
+    qx::AllDispON(program.form->controls());
 }
+
+void requireReceived(const SimulatorProcess& sim, const QString& command) {
+    for (const SimulatorProcess::Received& r : sim.received())
+        if (r.command == command) return;
+    require(false, qPrintable(QStringLiteral("the simulator did not receive ") + command));
+}
+
+const QString kDecAxis = QStringLiteral(":SXA2,12800,-2,-180,180,32,-1,-1,-1,-1,-1#");
 
 }  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    const auto sim = startSimulator();
-    MeasuredProgram program;
-    qx::Controls& controls = program.program.form->controls();
-
-    connectSerial(program);
-    fillGearFields(controls);
-    printSequenceCost(QStringLiteral("serial_gear_write"), program.click(QStringLiteral("Command52")));
-    connectSerial(program);
-    printSequenceCost(QStringLiteral("serial_factory_reset"),
-                      program.click(QStringLiteral("Command6(27)")));
-
-    program.chooseLan();
-    qx::AllDispON(controls);
-    fillGearFields(controls);
-    printSequenceCost(QStringLiteral("lan_gear_write"), program.click(QStringLiteral("Command52")));
-    qx::AllDispON(controls);
-    printSequenceCost(QStringLiteral("lan_factory_reset"),
-                      program.click(QStringLiteral("Command6(27)")));
+    {
+        const auto sim = startSerialSimulator();
+        Measurement measurement;
+        Program program(measurement.choice());
+        connectSerial(program);
+        fillGearFields(program);
+        printSequenceCost(QStringLiteral("serial_gear_write"),
+                          measurement.click(program, QStringLiteral("Command52")));
+        requireReceived(*sim, kDecAxis);
+        connectSerial(program);
+        printSequenceCost(QStringLiteral("serial_factory_reset"),
+                          measurement.click(program, QStringLiteral("Command6(27)")));
+        requireReceived(*sim, QStringLiteral(":SXA2,R#"));
+    }
+    {
+        Measurement measurement;
+        LanSession lan({}, measurement.choice());
+        require(lan.problem().isEmpty(), qPrintable(lan.problem()));
+        fillGearFields(lan.program());
+        printSequenceCost(QStringLiteral("lan_gear_write"),
+                          measurement.click(lan.program(), QStringLiteral("Command52")));
+        requireReceived(lan.simulator(), kDecAxis);
+        qx::AllDispON(lan.program().form->controls());
+        printSequenceCost(QStringLiteral("lan_factory_reset"),
+                          measurement.click(lan.program(), QStringLiteral("Command6(27)")));
+        requireReceived(lan.simulator(), QStringLiteral(":SXA2,R#"));
+    }
     return 0;
 }

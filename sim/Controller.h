@@ -18,7 +18,8 @@ struct Fault {
         None,
         NoAnswer,  // the command is logged and applied but never answered
         Late,      // the answer comes delayMs later than usual
-        Split,     // the answer comes in `pieces` pieces, gapMs apart
+        Split,     // the answer comes in `pieces` pieces, gapMs apart (or cut after
+                   // firstPieceBytes into two)
         Garbage,   // the answer is replaced by `text` (sent as it stands, no "#" added)
         Drop       // the connection (TCP) or the device (pty) goes away instead of answering
     };
@@ -27,7 +28,8 @@ struct Fault {
     int pieces = 2;
     int gapMs = 5;
     QByteArray text;
-    int times = -1;  // how many times the fault applies; -1 for ever
+    int times = -1;           // how many times the fault applies; -1 for ever
+    int firstPieceBytes = 0;  // Split: when above 0, two pieces cut after this many bytes
 };
 
 // One piece of output: send `bytes` delayMs after the command arrived, or drop the link.

@@ -48,9 +48,16 @@ std::optional<std::pair<QString, Fault>> parseFaultOption(const QString& option)
     const bool hasArgument = match.capturedStart(3) >= 0;
     if (match.capturedStart(4) >= 0) fault.times = match.captured(4).toInt();
 
+    QString timing = argument;
+    if (fault.kind == Fault::Kind::Split && argument.contains(u',')) {
+        bool ok = false;
+        fault.firstPieceBytes = argument.section(u',', 1).toInt(&ok);
+        if (!ok || fault.firstPieceBytes <= 0) return std::nullopt;
+        timing = argument.section(u',', 0, 0);
+    }
     if (fault.kind == Fault::Kind::Late || fault.kind == Fault::Kind::Split) {
         const std::optional<int> ms =
-            millisecondsOr(argument, hasArgument, fault.kind == Fault::Kind::Late ? 1000 : 5);
+            millisecondsOr(timing, hasArgument, fault.kind == Fault::Kind::Late ? 1000 : 5);
         if (!ms) return std::nullopt;
         (fault.kind == Fault::Kind::Late ? fault.delayMs : fault.gapMs) = *ms;
     }

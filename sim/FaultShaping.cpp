@@ -7,6 +7,9 @@ namespace qx::sim {
 namespace {
 
 std::vector<Output> inPieces(const QByteArray& answer, int answerDelayMs, const Fault& fault) {
+    if (fault.firstPieceBytes > 0 && fault.firstPieceBytes < answer.size())
+        return {{answerDelayMs, answer.left(fault.firstPieceBytes)},
+                {answerDelayMs + fault.gapMs, answer.mid(fault.firstPieceBytes)}};
     const int pieces = std::clamp(fault.pieces, 1, static_cast<int>(answer.size()));
     const int pieceSize = (static_cast<int>(answer.size()) + pieces - 1) / pieces;
     std::vector<Output> outputs;

@@ -12,8 +12,12 @@ TcpServer::TcpServer(Controller& controller, QObject* parent)
 }
 
 bool TcpServer::listen(quint16 port) {
+    return listen(QHostAddress(QHostAddress::LocalHost), port);
+}
+
+bool TcpServer::listen(const QHostAddress& address, quint16 port) {
     clock_.start();
-    return server_.listen(QHostAddress::LocalHost, port);
+    return server_.listen(address, port);
 }
 
 void TcpServer::close() {

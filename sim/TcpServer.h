@@ -13,8 +13,9 @@ namespace qx::sim {
 
 class OutputScheduler;
 
-// The controller's network side: a TCP server on 127.0.0.1 whose connections all talk to one
-// Controller. Answers go out after their delays; a dropped answer closes that connection.
+// The controller's network side: a TCP server (on 127.0.0.1 unless told another address) whose
+// connections all talk to one Controller. Answers go out after their delays; a dropped answer
+// closes that connection.
 class TcpServer : public QObject {
     Q_OBJECT
 public:
@@ -22,8 +23,10 @@ public:
 
     explicit TcpServer(Controller& controller, QObject* parent = nullptr);
 
-    // Listens on 127.0.0.1; port 0 takes any free port (port() tells which).
+    // Listens on 127.0.0.1, or on `address`; port 0 takes any free port (port() tells which).
     bool listen(quint16 port = kDefaultPort);
+    bool listen(const QHostAddress& address, quint16 port);
+    QHostAddress address() const { return server_.serverAddress(); }
     void close();
     quint16 port() const { return server_.serverPort(); }
     QString errorString() const { return server_.errorString(); }

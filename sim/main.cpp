@@ -1,14 +1,16 @@
 // quorvelx-sim: a simulated controller to run the settings tool against, over a pseudo-terminal
-// (serial) and TCP on 127.0.0.1.
+// (serial) and TCP on 127.0.0.1 or another address of this machine.
 //
-//   quorvelx-sim [--tcp-port N] [--no-tcp] [--no-pty] [--log FILE] [--fault PREFIX=KIND[:MS]]...
+//   quorvelx-sim [--tcp-port N] [--listen ADDRESS] [--no-tcp] [--no-pty] [--log FILE]
+//                [--fault PREFIX=KIND[:MS]]... [--value QUERY=TEXT]...
 //
-// Prints "pty /dev/pts/N" and "tcp 127.0.0.1 PORT", one line per server, and runs until SIGTERM or
+// Prints "pty /dev/pts/N" and "tcp ADDRESS PORT", one line per server, and runs until SIGTERM or
 // SIGINT. After a dropped answer has taken the pty away, a new one is opened and printed.
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QHostAddress>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -35,8 +37,10 @@ struct Options {
     bool tcp = true;
     bool pty = true;
     quint16 tcpPort = qx::sim::TcpServer::kDefaultPort;
+    QHostAddress listenAddress{QHostAddress::LocalHost};
     QString logFile;
     std::vector<std::pair<QString, qx::sim::Fault>> faults;
+    std::vector<std::pair<QString, QString>> values;  // query, reply body
 };
 
 void printLine(const QString& line) {
@@ -49,8 +53,12 @@ std::optional<Options> parseOptions(const QCoreApplication& app) {
     parser.setApplicationDescription(QStringLiteral("Simulated QuorvelX controller"));
     parser.addHelpOption();
     const QCommandLineOption tcpPort(QStringLiteral("tcp-port"),
-                                     QStringLiteral("TCP port on 127.0.0.1 (0: any free one)."),
+                                     QStringLiteral("TCP port (0: any free one)."),
                                      QStringLiteral("N"), QStringLiteral("9999"));
+    // Several simulators can each have port 9999, on 127.0.0.2, 127.0.0.3 ...
+    const QCommandLineOption listen(QStringLiteral("listen"),
+                                    QStringLiteral("Address to listen on (default 127.0.0.1)."),
+                                    QStringLiteral("ADDRESS"), QStringLiteral("127.0.0.1"));
     const QCommandLineOption noTcp(QStringLiteral("no-tcp"), QStringLiteral("No TCP server."));
     const QCommandLineOption noPty(QStringLiteral("no-pty"), QStringLiteral("No pseudo-terminal."));
     const QCommandLineOption log(QStringLiteral("log"),
@@ -60,7 +68,11 @@ std::optional<Options> parseOptions(const QCoreApplication& app) {
         QStringLiteral("fault"),
         QStringLiteral("PREFIX=KIND[:MS][@TIMES], KIND: noanswer, late, split, garbage, drop."),
         QStringLiteral("FAULT"));
-    parser.addOptions({tcpPort, noTcp, noPty, log, fault});
+    const QCommandLineOption value(
+        QStringLiteral("value"),
+        QStringLiteral("QUERY=TEXT: answer QUERY (\":Gt#\") with TEXT and \"#\"."),
+        QStringLiteral("VALUE"));
+    parser.addOptions({tcpPort, listen, noTcp, noPty, log, fault, value});
     parser.process(app);
 
     Options options;
@@ -71,6 +83,10 @@ std::optional<Options> parseOptions(const QCoreApplication& app) {
         return std::nullopt;
     }
     options.tcpPort = static_cast<quint16>(port);
+    if (!options.listenAddress.setAddress(parser.value(listen))) {
+        std::fprintf(stderr, "bad --listen: %s\n", qPrintable(parser.value(listen)));
+        return std::nullopt;
+    }
     options.tcp = !parser.isSet(noTcp);
     options.pty = !parser.isSet(noPty);
     options.logFile = parser.value(log);
@@ -81,6 +97,15 @@ std::optional<Options> parseOptions(const QCoreApplication& app) {
             return std::nullopt;
         }
         options.faults.push_back(*parsed);
+    }
+    for (const QString& design : parser.values(value)) {
+        // The query ends with its "#"; the text (blanks kept) follows the "=" after it.
+        const qsizetype end = design.indexOf(QLatin1String("#="));
+        if (!design.startsWith(u':') || end < 0) {
+            std::fprintf(stderr, "bad --value: %s\n", qPrintable(design));
+            return std::nullopt;
+        }
+        options.values.emplace_back(design.left(end + 1), design.mid(end + 2));
     }
     return options;
 }
@@ -146,6 +171,7 @@ int main(int argc, char* argv[]) {
 
     Controller controller;
     for (const auto& [prefix, fault] : options->faults) controller.setFault(prefix, fault);
+    for (const auto& [query, text] : options->values) controller.setQueryValue(query, text);
 
     CommandLogFile logFile;
     if (!options->logFile.isEmpty() && !logFile.open(options->logFile)) {
@@ -157,7 +183,7 @@ int main(int argc, char* argv[]) {
     std::unique_ptr<qx::sim::TcpServer> tcp;
     if (options->tcp) {
         tcp = std::make_unique<qx::sim::TcpServer>(controller);
-        if (!tcp->listen(options->tcpPort)) {
+        if (!tcp->listen(options->listenAddress, options->tcpPort)) {
             std::fprintf(stderr, "tcp: %s\n", qPrintable(tcp->errorString()));
             return 1;
         }
@@ -184,7 +210,7 @@ int main(int argc, char* argv[]) {
         printLine(QStringLiteral("pty ") + pty->devicePath());
     }
 #endif
-    if (tcp) printLine(QStringLiteral("tcp 127.0.0.1 %1").arg(tcp->port()));
+    if (tcp) printLine(QStringLiteral("tcp %1 %2").arg(tcp->address().toString()).arg(tcp->port()));
 
     return app.exec();
 }

@@ -27,7 +27,20 @@ bool retryNeeded(const Controls& controls, const RetryCheck& check) {
     return false;
 }
 
-void runRetryPasses(Form1& form, const std::function<void(const QString&)>& send) {
+void runFirstPass(Form1& form, const SendCommand& send, int versionWaitMs) {
+    for (size_t i = 0; i < kFirstPass.size(); ++i) {
+        QueryIndex = kFirstPass[i].index;
+        send(QLatin1String(kFirstPass[i].command));
+        form.Wait(i == 0 ? versionWaitMs : kFirstPass[i].waitMs);
+    }
+}
+
+void paintDirectionLampsNotRead(Controls& controls) {
+    for (const char* lamp : kDirectionLamps)
+        controls.setBackColor(QLatin1String(lamp), kLampNotRead);
+}
+
+void runRetryPasses(Form1& form, const SendCommand& send) {
     for (int pass = 0; pass < kRetryPasses; ++pass) {
         bool retried = false;
         for (const RetryCheck& check : kRetryChecks) {
@@ -52,15 +65,10 @@ void readAllOverSerial(Form1& form) {
     }
     AllDispOFF(controls);
     form.Command34_Click();
-    for (const char* lamp : kDirectionLamps)
-        controls.setBackColor(QLatin1String(lamp), kLampNotRead);
+    paintDirectionLampsNotRead(controls);
 
     auto send = [&comm](const QString& command) { comm.send(command); };
-    for (const ReadAllQuery& q : kFirstPass) {
-        QueryIndex = q.index;
-        send(QLatin1String(q.command));
-        form.Wait(q.waitMs);
-    }
+    runFirstPass(form, send, kFirstPass.front().waitMs);
     runRetryPasses(form, send);
 
     form.PlaySound(QStringLiteral("yomikomiend.mp3"));

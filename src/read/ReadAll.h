@@ -15,10 +15,19 @@ void readAllOverSerial(Form1& form);
 // The "切断" button: stop the poll, close both links, empty the fields and unlight the lamps.
 void disconnectAndClear(Form1& form);
 
+using SendCommand = std::function<void(const QString&)>;
+
+// The 44 queries of the first pass, each sent by `send` and followed by its wait; ":GVP#", the
+// first, is followed by `versionWaitMs`.
+void runFirstPass(Form1& form, const SendCommand& send, int versionWaitMs);
+
+// The direction lamps Shape1..Shape4 green: not read yet.
+void paintDirectionLampsNotRead(Controls& controls);
+
 // Whether a retry pass asks this query again.
 bool retryNeeded(const Controls& controls, const RetryCheck& check);
 
 // Up to four passes that ask again for what is still missing, each send made by `send`.
-void runRetryPasses(Form1& form, const std::function<void(const QString&)>& send);
+void runRetryPasses(Form1& form, const SendCommand& send);
 
 }  // namespace qx

@@ -29,6 +29,9 @@ inline constexpr std::array<ReadAllQuery, 44> kFirstPass = {{
 }};
 // clang-format on
 
+// Over the LAN the controller is given longer to answer ":GVP#", the first query.
+inline constexpr int kLanVersionWaitMs = 500;
+
 // When a retry pass asks a query again.
 enum class Missing {
     Empty,       // the text is exactly ""

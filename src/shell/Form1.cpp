@@ -4,11 +4,13 @@
 
 #include "link/LanLink.h"
 #include "link/SerialLink.h"
+#include "mount/FamilyPresets.h"
+#include "mount/GearCalculation.h"
 #include "operations/OneShotButtons.h"
 #include "operations/TimeAndSite.h"
 #include "read/Conversions.h"
+#include "read/LanReadAll.h"
 #include "read/ReadAll.h"
-#include "read/ReadAllTables.h"
 #include "shell/ControlLocking.h"
 #include "shell/Utilities.h"
 #include "ui/layout/Form1Layout.h"
@@ -30,6 +32,7 @@ Form1::Form1(Platform& platform, QObject* parent)
     timer1_ = platform_.scheduler.createTimer([this] { Timer1_Timer(); });
     timer2_ = platform_.scheduler.createTimer([this] { Timer2_Timer(); });
     timer3_ = platform_.scheduler.createTimer([this] { Timer3_Timer(); });
+    followSlewSpeed(controls_);
 }
 
 Form1::~Form1() = default;
@@ -40,9 +43,11 @@ void Form1::Form_Load() {
     Load_param();
     Load_lan();
     Load_comm();
+    GearFieldsEdited = false;
     controls_.setVisible(QStringLiteral("Image3"), false);
     timer3_->start(kClockIntervalMs);
     Timer3_Timer();
+    applyFamilyPreset(*this, 0);  // the window opens with the first mount family's gear table
 }
 
 // The window is activated again whenever the operator comes back from another application or a
@@ -54,8 +59,7 @@ void Form1::Form_Activate() {
     AllDispOFF(controls_);
     controls_.setEnabled(QStringLiteral("Command11"), true);
     controls_.setEnabled(QStringLiteral("Command12"), false);
-    for (const char* lamp : kDirectionLamps)
-        controls_.setBackColor(QLatin1String(lamp), kLampNotRead);
+    paintDirectionLampsNotRead(controls_);
     blinkPicture();
     controls_.setVisible(QStringLiteral("Picture4"), false);
 }
@@ -71,6 +75,10 @@ void Form1::Form_Unload() {
 
 void Form1::Command11_Click() {
     readAllOverSerial(*this);
+}
+
+void Form1::Command61_Click() {
+    readAllOverLan(*this);
 }
 
 void Form1::Command12_Click() {
@@ -203,12 +211,11 @@ void Form1::Wait(double ms) {
 }
 
 void Form1::PingIP(const QString& address) {
-    if (!platform_.pinger.socketsInitialize()) return;
-    const bool ok =
-        GetStatusCode(platform_.pinger.ping(address)) == QString::fromUtf8(kPingSuccess);
+    const std::optional<bool> answered = pingAnswered(platform_.pinger, address);
+    if (!answered) return;
     controls_.setText(QStringLiteral("Command60"),
-                      ok ? QStringLiteral("OK") : QStringLiteral("NG"));
-    PlaySound(ok ? QStringLiteral("IP.mp3") : QStringLiteral("IPno.mp3"));
+                      *answered ? QStringLiteral("OK") : QStringLiteral("NG"));
+    PlaySound(*answered ? QStringLiteral("IP.mp3") : QStringLiteral("IPno.mp3"));
 }
 
 }  // namespace qx

@@ -33,6 +33,7 @@ public:
 
     // Connection and link choice.
     void Command11_Click();  // "接続" (serial): connect and read all
+    void Command61_Click();  // "接続" (LAN): ping, connect and read all
     void Command12_Click();  // "切断"
     void Option7_Click();    // serial link chosen
     void Option8_Click();    // LAN link chosen
@@ -77,6 +78,10 @@ public:
     void Load_lan();
     void Save_param();
     void Load_param();
+
+    // The gear table has been edited by hand since the window loaded: "その他" no longer loads
+    // the user preset over it.
+    bool GearFieldsEdited = false;
 
 private:
     void showLinkControls(bool serial);

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -32,20 +33,44 @@ QByteArray siriFileBytes(qint16 portNumber) {
     return printedNumber(portNumber) + kLineEnd;
 }
 
-std::optional<QString> firstField(const QByteArray& content) {
-    int i = 0;
-    while (i < content.size() && content[i] == ' ') ++i;
-    if (i >= content.size()) return std::nullopt;
-    if (content[i] == '"') {
-        const int close = content.indexOf('"', i + 1);
-        const int end = close < 0 ? content.size() : close;
-        return QString::fromLocal8Bit(content.mid(i + 1, end - i - 1));
+std::optional<QString> readField(const QByteArray& content, qsizetype& position) {
+    const qsizetype size = content.size();
+    auto skipBlanks = [&] {
+        while (position < size && content[position] == ' ') ++position;
+    };
+    // A comma ends one field; a line end (CR LF, or LF alone) ends the field and the line.
+    auto consumeDelimiter = [&] {
+        if (position < size && content[position] == ',') {
+            ++position;
+            return;
+        }
+        if (position < size && content[position] == '\r') ++position;
+        if (position < size && content[position] == '\n') ++position;
+    };
+    skipBlanks();
+    if (position >= size) return std::nullopt;
+    if (content[position] == '"') {
+        const qsizetype close = content.indexOf('"', position + 1);
+        const qsizetype end = close < 0 ? size : close;
+        const QString field = QString::fromLocal8Bit(content.mid(position + 1, end - position - 1));
+        // Whatever follows the closing quote, other than a delimiter, starts the next field.
+        position = std::min(end + 1, size);
+        skipBlanks();
+        consumeDelimiter();
+        return field;
     }
-    int end = i;
-    while (end < content.size() && content[end] != ',' && content[end] != '\r' &&
-           content[end] != '\n')
-        ++end;
-    return trimmedText(QString::fromLocal8Bit(content.mid(i, end - i)));
+    qsizetype end = position;
+    while (end < size && content[end] != ',' && content[end] != '\r' && content[end] != '\n') ++end;
+    const QString field =
+        trimmedText(QString::fromLocal8Bit(content.mid(position, end - position)));
+    position = end;
+    consumeDelimiter();
+    return field;
+}
+
+std::optional<QString> firstField(const QByteArray& content) {
+    qsizetype position = 0;
+    return readField(content, position);
 }
 
 std::optional<qint16> firstNumberField(const QByteArray& content) {

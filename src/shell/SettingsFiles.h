@@ -16,9 +16,12 @@ QByteArray commFileBytes(bool lanChosen);
 QByteArray lanipFileBytes(const QString& address);
 QByteArray siriFileBytes(qint16 portNumber);
 
-// The first field of a file: leading blanks skipped; a field that starts with a double quote runs
-// to the next one (the quotes are not part of it); any other field runs to the next comma or line
-// end. Nothing to read gives nullopt.
+// One field of a file, read from `position` on: leading blanks skipped; a field that starts with a
+// double quote runs to the next one (the quotes are not part of it); any other field runs to the
+// next comma or line end. `position` moves past the field and the comma or line end after it.
+// Nothing left to read gives nullopt.
+std::optional<QString> readField(const QByteArray& content, qsizetype& position);
+// The first field of a file.
 std::optional<QString> firstField(const QByteArray& content);
 // The first field as a 16-bit integer.
 std::optional<qint16> firstNumberField(const QByteArray& content);

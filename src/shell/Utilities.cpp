@@ -2,6 +2,9 @@
 
 #include <array>
 
+#include "shell/Form1.h"
+#include "ui/platform/Network.h"
+
 namespace qx {
 
 namespace {
@@ -41,6 +44,15 @@ QString GetStatusCode(int status) {
     for (const StatusText& s : kStatusTexts)
         if (s.status == status) return QString::fromUtf8(s.text);
     return QStringLiteral("失敗!");
+}
+
+std::optional<bool> pingAnswered(Pinger& pinger, const QString& address) {
+    if (!pinger.socketsInitialize()) return std::nullopt;
+    return GetStatusCode(pinger.ping(address)) == QString::fromUtf8(kPingSuccess);
+}
+
+void openDeviceList(Form1& form) {
+    form.platform().desktop.openDeviceList();
 }
 
 }  // namespace qx

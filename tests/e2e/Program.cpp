@@ -1,5 +1,7 @@
 #include "Program.h"
 
+#include <QRadioButton>
+#include <QTabWidget>
 #include <QtTest>
 
 Program::Program(const PlatformChoice& choosePlatform) {
@@ -12,4 +14,23 @@ Program::Program(const PlatformChoice& choosePlatform) {
     window->show();
     // The first activation blinks for three seconds; let it finish.
     QTRY_VERIFY_WITH_TIMEOUT(!form->controls().visible(QStringLiteral("Picture4")), 10000);
+}
+
+QWidget* Program::showControl(const QString& name) const {
+    QWidget* control = widget<QWidget>(name);
+    if (!control) return nullptr;
+    for (auto* tabs : window->findChildren<QTabWidget*>())
+        for (int i = 0; i < tabs->count(); ++i)
+            if (tabs->widget(i)->isAncestorOf(control)) tabs->setCurrentIndex(i);
+    return control;
+}
+
+bool Program::click(const QString& name) const {
+    QWidget* control = showControl(name);
+    if (!control) return false;
+    // Option buttons take clicks on their mark and caption only.
+    const QPoint at = qobject_cast<QRadioButton*>(control) ? QPoint(6, control->height() / 2)
+                                                           : control->rect().center();
+    QTest::mouseClick(control, Qt::LeftButton, {}, at);
+    return true;
 }

@@ -27,4 +27,10 @@ struct Program {
         return window->findChild<W*>(name);
     }
     QString text(const QString& name) const { return form->controls().text(name); }
+
+    // Brings the tab page that holds the control to the front; the control, or null.
+    QWidget* showControl(const QString& name) const;
+    // Clicks a control as the operator does: on its page, the mouse down and up on it (an option
+    // button on its mark). Returns after the click's handler has run; false without such control.
+    bool click(const QString& name) const;
 };

@@ -1,5 +1,6 @@
 #include "SimulatorProcess.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
 
@@ -15,12 +16,32 @@ SimulatorProcess::SimulatorProcess(const QStringList& arguments) {
         for (const QByteArray& line : out.split('\n')) {
             const QList<QByteArray> parts = line.trimmed().split(' ');
             if (parts.size() >= 2 && parts[0] == "pty") ptyPath_ = QString::fromLatin1(parts[1]);
-            if (parts.size() >= 3 && parts[0] == "tcp") tcpPort_ = parts[2].toUShort();
+            if (parts.size() >= 3 && parts[0] == "tcp") {
+                tcpAddress_ = QString::fromLatin1(parts[1]);
+                tcpPort_ = parts[2].toUShort();
+            }
         }
         const bool wantsPty = !arguments.contains(QStringLiteral("--no-pty"));
         const bool wantsTcp = !arguments.contains(QStringLiteral("--no-tcp"));
         if ((!wantsPty || !ptyPath_.isEmpty()) && (!wantsTcp || tcpPort_ != 0)) break;
     }
+}
+
+std::unique_ptr<SimulatorProcess> SimulatorProcess::onOwnLoopbackAddress(
+    const QStringList& arguments) {
+    constexpr int kFirstOctet = 2;
+    constexpr int kOctets = 250;
+    // Tests started together begin their search at different addresses.
+    const int start = int(QCoreApplication::applicationPid() % kOctets);
+    for (int i = 0; i < kOctets; ++i) {
+        const QString address =
+            QStringLiteral("127.0.0.%1").arg(kFirstOctet + (start + i) % kOctets);
+        auto sim = std::make_unique<SimulatorProcess>(
+            arguments + QStringList{QStringLiteral("--no-pty"), QStringLiteral("--listen"), address,
+                                    QStringLiteral("--tcp-port"), QStringLiteral("9999")});
+        if (sim->tcpPort() == 9999) return sim;
+    }
+    return nullptr;
 }
 
 SimulatorProcess::~SimulatorProcess() {

@@ -3,17 +3,24 @@
 #include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <memory>
 
-// The simulator program, started for one test: its pseudo-terminal, its TCP port and the commands
-// it received ("<ms> <command>" per line of its log).
+// The simulator program, started for one test: its pseudo-terminal, its TCP address and port and
+// the commands it received ("<ms> <command>" per line of its log).
 class SimulatorProcess {
 public:
     explicit SimulatorProcess(const QStringList& arguments);
     ~SimulatorProcess();
 
+    // A simulator without pseudo-terminal on TCP port 9999 of a loopback address that no other
+    // test has taken (127.0.0.2 and up), so that tests run side by side while the tool keeps its
+    // fixed port. Null when no such address could be had.
+    static std::unique_ptr<SimulatorProcess> onOwnLoopbackAddress(const QStringList& arguments);
+
     bool started() const { return !ptyPath_.isEmpty() || tcpPort_ != 0; }
     QString ptyPath() const { return ptyPath_; }
     quint16 tcpPort() const { return tcpPort_; }
+    QString tcpAddress() const { return tcpAddress_; }
 
     struct Received {
         qint64 atMs;
@@ -26,4 +33,5 @@ private:
     QProcess process_;
     QString ptyPath_;
     quint16 tcpPort_ = 0;
+    QString tcpAddress_;
 };

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QtTest>
 
+#include "LanSession.h"
 #include "Program.h"
 #include "SimulatorProcess.h"
 
@@ -85,15 +86,11 @@ private Q_SLOTS:
 
     // Over the LAN a caption button connects to port 9999 and its reply lands in the field.
     void lanCaptionButtonOverTcp() {
-        SimulatorProcess sim(
-            {QStringLiteral("--no-pty"), QStringLiteral("--tcp-port"), QStringLiteral("9999")});
-        if (sim.tcpPort() != 9999) QSKIP("port 9999 is taken on this machine");
-        Program program;
-        program.form->controls().setText(QStringLiteral("Text13"), QStringLiteral("127.0.0.1"));
-        program.form->Option8_Click();
-        program.form->Command5_Click(0);
-        QTRY_VERIFY_WITH_TIMEOUT(!program.text(QStringLiteral("Text1(0)")).isEmpty(), 5000);
-        QCOMPARE(sim.received().last().command, QStringLiteral(":GXE1#"));
+        LanSession lan;
+        QVERIFY2(lan.problem().isEmpty(), qPrintable(lan.problem()));
+        QVERIFY(lan.program().click(QStringLiteral("Command5(0)")));
+        QTRY_VERIFY_WITH_TIMEOUT(!lan.program().text(QStringLiteral("Text1(0)")).isEmpty(), 5000);
+        QCOMPARE(lan.commands(), QStringList{":GXE1#"});
     }
 };
 

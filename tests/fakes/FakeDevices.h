@@ -125,10 +125,14 @@ public:
     explicit FakeDesktop(EventLog& log) : log_(log) {}
     bool openUrl(const QString& url) override {
         log_.add(QStringLiteral("url"), url);
+        return browserStarts;
+    }
+    bool openDeviceList() override {
+        log_.add(QStringLiteral("devices"), QStringLiteral("-"));
         return true;
     }
-    bool openDeviceList() override { return false; }
     void endProgram() override { log_.add(QStringLiteral("end"), QStringLiteral("-")); }
+    bool browserStarts = true;
 
 private:
     EventLog& log_;

@@ -27,13 +27,6 @@ private Q_SLOTS:
         QCOMPARE(QCoreApplication::exec(), 0);
         QVERIFY(!reachedAfterEnd);
     }
-
-#ifndef Q_OS_WIN
-    void noDeviceListOutsideWindows() {
-        QtScheduler scheduler;
-        QCOMPARE(QtDesktop(scheduler).openDeviceList(), false);
-    }
-#endif
 };
 
 QTEST_GUILESS_MAIN(DesktopTest)

@@ -7,11 +7,14 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "ui/devices/SerialPortsWindow.h"
 #include "ui/qt/QtScheduler.h"
 
 namespace qx {
 
 QtDesktop::QtDesktop(const QtScheduler& scheduler) : scheduler_(scheduler) {}
+
+QtDesktop::~QtDesktop() = default;
 
 bool QtDesktop::openUrl(const QString& url) {
     return QDesktopServices::openUrl(QUrl(url));
@@ -24,7 +27,11 @@ bool QtDesktop::openDeviceList() {
     const QString console = QDir(systemRoot).filePath(QStringLiteral("System32/devmgmt.msc"));
     return QDesktopServices::openUrl(QUrl::fromLocalFile(console));
 #else
-    return false;
+    if (!serialPorts_) serialPorts_ = std::make_unique<SerialPortsWindow>();
+    serialPorts_->show();
+    serialPorts_->raise();
+    serialPorts_->activateWindow();
+    return true;
 #endif
 }
 

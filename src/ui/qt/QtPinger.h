@@ -1,19 +1,40 @@
 #pragma once
 
+#include <optional>
+#include <vector>
+
 #include "ui/platform/Network.h"
 
 namespace qx {
 
-// Stands in for the ICMP echo until it is built: the socket library always starts, and every
-// valid address times out (11010), so the tool behaves as with a controller that is switched
-// off.
+class Scheduler;
+
+// The ways a Linux process can send an ICMP echo, from the least privileged.
+enum class EchoRoute {
+    DatagramSocket,  // allowed to the groups of net.ipv4.ping_group_range
+    RawSocket,       // allowed to root and to holders of CAP_NET_RAW
+    PingProgram      // the system's ping, which holds that capability itself
+};
+
+// One ICMP echo with a 1000 ms time-out, handling events meanwhile as a wait does. Windows: the
+// system's ICMP echo service. Linux: the first of the routes that this process may use.
 class QtPinger : public Pinger {
 public:
-    static constexpr int kInvalidAddress = -1;
-    static constexpr int kRequestTimedOut = 11010;
+    explicit QtPinger(Scheduler& scheduler);
 
     bool socketsInitialize() override;
     int ping(const QString& address) override;
+
+    // The routes tried, in order (all three unless a test pins one).
+    void setRoutes(std::vector<EchoRoute> routes) { routes_ = std::move(routes); }
+    // The route that sent the last echo on Linux; nothing when none could (and on Windows).
+    std::optional<EchoRoute> lastRoute() const { return lastRoute_; }
+
+private:
+    Scheduler& scheduler_;
+    std::vector<EchoRoute> routes_{EchoRoute::DatagramSocket, EchoRoute::RawSocket,
+                                   EchoRoute::PingProgram};
+    std::optional<EchoRoute> lastRoute_;
 };
 
 }  // namespace qx

@@ -27,6 +27,7 @@ public:
     QtSerialPort& serial() { return serial_; }
     QtTcpClient& tcp() { return tcp_; }
     QtSound& sound() { return sound_; }
+    QtPinger& pinger() { return pinger_; }
     QtFolders& folders() { return folders_; }
 
 private:

@@ -40,6 +40,11 @@ QtSound::Player& QtSound::playerFor(const QString& filePath) {
     return *player;
 }
 
+const QMediaPlayer* QtSound::playerOf(const QString& filePath) const {
+    const auto found = players_.find(filePath);
+    return found == players_.end() ? nullptr : &found->second->media;
+}
+
 void QtSound::beep() {
     QApplication::beep();
 }

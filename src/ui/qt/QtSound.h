@@ -24,6 +24,8 @@ public:
 
     // How many files have a player by now.
     int playerCount() const { return static_cast<int>(players_.size()); }
+    // The player of a file that has been played, for tests; null before.
+    const QMediaPlayer* playerOf(const QString& filePath) const;
 
 private:
     struct Player;

@@ -2,6 +2,11 @@
 
 #include <span>
 
+#include "mount/FamilyPresets.h"
+#include "mount/GearCalculation.h"
+#include "mount/GearTable.h"
+#include "mount/ModelPresets.h"
+#include "mount/ModelWrite.h"
 #include "operations/MountMode.h"
 #include "operations/OneShotButtons.h"
 #include "operations/ParkAndHome.h"
@@ -9,6 +14,8 @@
 #include "operations/TimeAndSite.h"
 #include "operations/WirelessMode.h"
 #include "shell/Form1.h"
+#include "shell/Utilities.h"
+#include "shell/WebPage.h"
 #include "ui/Controls.h"
 #include "write/GearWrite.h"
 
@@ -33,8 +40,8 @@ void addArray(std::vector<EventRoute>& routes, const char* array, int first, int
         routes.push_back(
             {element(array, i), event, [handler, i](Form1& form) { (form.*handler)(i); }});
 }
-[[maybe_unused]] void addArray(std::vector<EventRoute>& routes, const char* array, int first,
-                               int last, On event, void (*handler)(Form1&, int)) {
+void addArray(std::vector<EventRoute>& routes, const char* array, int first, int last, On event,
+              void (*handler)(Form1&, int)) {
     for (int i = first; i <= last; ++i)
         routes.push_back(
             {element(array, i), event, [handler, i](Form1& form) { handler(form, i); }});
@@ -60,6 +67,10 @@ std::vector<EventRoute> form1EventRoutes() {
         on("Option8", On::Click, &Form1::Option8_Click),
         on("Combo1", On::LostFocus, &Form1::Combo1_LostFocus),
         on("Command60", On::Click, &Form1::Command60_Click),
+        on("Command61", On::Click, &Form1::Command61_Click),
+        // Utilities.
+        on("Command70", On::Click, &openControllerWebPage),
+        on("Command39", On::Click, &openDeviceList),
         // Time and site.
         on("Command34", On::Click, &Form1::Command34_Click),
         on("Command37", On::Click, &reacquireGps),
@@ -67,11 +78,23 @@ std::vector<EventRoute> form1EventRoutes() {
         on("Command29", On::Click, &setHomeToPolarNorth),
         // Motor gear: "書き込み" writes both axes.
         on("Command52", On::Click, &writeMotorGear),
+        // Mount model and gear.
+        on("Command44", On::Click, &calculateGearFromButton),
+        on("Image1", On::Click, &calculateGearFromPanel),
+        on("Command38", On::Click, &hideManualCalculation),
+        on("Command19", On::Click, &writeControllerModel),
+        on("Combo2", On::Select, &applyModelPreset),
+        on("Combo4", On::Select, &raMicrostepChosen),
+        on("Combo6", On::Select, &decMicrostepChosen),
     };
     // Caption buttons: a click re-reads the field behind the caption.
     addArray(routes, "Command5", 0, 19, On::Click, &Form1::Command5_Click);
     // SET buttons: each writes the field beside it; 27 and 28 reset and restart the controller.
     addArray(routes, "Command6", 0, 28, On::Click, &Form1::Command6_Click);
+    // Mount families; any key in a gear field makes the table the user's own.
+    addArray(routes, "Option1", 0, 4, On::Click, &applyFamilyPreset);
+    for (const char* field : kGearFields)
+        routes.push_back(on(field, On::KeyDown, &gearFieldKeyDown));
     // Direct operations: fixed commands and short timed sequences.
     addTable(routes, oneShotButtons(), &pressOneShotButton);
     addTable(routes, confirmedOperations(), &runConfirmedOperation);

@@ -1,4 +1,4 @@
-#include "ui/qt/Ipv4Address.h"
+#include "shell/Ipv4Address.h"
 
 #include <QStringList>
 
