@@ -23,6 +23,9 @@ namespace {
 constexpr int kBlinkIntervalMs = 500;
 constexpr int kBlinkLengthMs = 3000;
 constexpr int kClockIntervalMs = 1000;
+// The sound system takes a tenth of a second to start. It is started once the window is up,
+// during the first blink, so that neither the window nor the first connect waits for it.
+constexpr int kSoundSystemStartMs = 1000;
 }  // namespace
 
 Form1::Form1(Platform& platform, QObject* parent)
@@ -32,6 +35,10 @@ Form1::Form1(Platform& platform, QObject* parent)
     timer1_ = platform_.scheduler.createTimer([this] { Timer1_Timer(); });
     timer2_ = platform_.scheduler.createTimer([this] { Timer2_Timer(); });
     timer3_ = platform_.scheduler.createTimer([this] { Timer3_Timer(); });
+    // Every connect begins with this cue.
+    soundSystemStart_ = platform_.scheduler.createTimer(
+        [this] { platform_.sound.prepare(soundFile(QStringLiteral("connect.mp3"))); });
+    soundSystemStart_->setSingleShot(true);
     followSlewSpeed(controls_);
 }
 
@@ -60,6 +67,7 @@ void Form1::Form_Activate() {
     controls_.setEnabled(QStringLiteral("Command11"), true);
     controls_.setEnabled(QStringLiteral("Command12"), false);
     paintDirectionLampsNotRead(controls_);
+    soundSystemStart_->start(kSoundSystemStartMs);
     blinkPicture();
     controls_.setVisible(QStringLiteral("Picture4"), false);
 }
@@ -203,7 +211,11 @@ bool Form1::serialChosen() const {
 }
 
 void Form1::PlaySound(const QString& fileName) {
-    platform_.sound.play(QDir(platform_.folders.programFolder()).filePath(fileName));
+    platform_.sound.play(soundFile(fileName));
+}
+
+QString Form1::soundFile(const QString& fileName) const {
+    return QDir(platform_.folders.programFolder()).filePath(fileName);
 }
 
 void Form1::Wait(double ms) {

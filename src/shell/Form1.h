@@ -85,12 +85,14 @@ public:
 
 private:
     void showLinkControls(bool serial);
+    QString soundFile(const QString& fileName) const;
 
     Platform& platform_;
     Controls controls_;
     std::unique_ptr<Comm> comm_;
     std::unique_ptr<FrmTerm> frmTerm_;
     std::unique_ptr<Timer> timer1_, timer2_, timer3_;
+    std::unique_ptr<Timer> soundSystemStart_;
     int timer1Interval_ = 0;
     int timer2Interval_ = 0;
     bool activated_ = false;

@@ -85,4 +85,8 @@ void RecordingSound::play(const QString& filePath) {
     log_.add(QStringLiteral("sound"), QFileInfo(filePath).fileName());
 }
 
+void RecordingSound::prepare(const QString& filePath) {
+    prepared << QStringLiteral("%1 %2").arg(qRound64(clock_.nowMs())).arg(QFileInfo(filePath).fileName());
+}
+
 }  // namespace qx::test

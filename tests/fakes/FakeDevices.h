@@ -97,11 +97,18 @@ private:
 
 class RecordingSound : public Sound {
 public:
-    explicit RecordingSound(EventLog& log) : log_(log) {}
+    RecordingSound(const VirtualScheduler& clock, EventLog& log) : clock_(clock), log_(log) {}
+
+    // The files prepared, "<ms> <file name>" each; kept out of the log, which tells what the
+    // operator hears.
+    QStringList prepared;
+
     void play(const QString& filePath) override;
+    void prepare(const QString& filePath) override;
     void beep() override { log_.add(QStringLiteral("beep"), QStringLiteral("-")); }
 
 private:
+    const VirtualScheduler& clock_;
     EventLog& log_;
 };
 

@@ -30,7 +30,7 @@ public:
     FakeTcpClient tcp{clock, log};
     FakeClock pcClock;
     ScriptedMessageBoxes messages{log};
-    RecordingSound sound{log};
+    RecordingSound sound{clock, log};
     FakePinger pinger{log};
     FakeDesktop desktop{log};
     FakeFolders folders;

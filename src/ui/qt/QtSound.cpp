@@ -32,6 +32,10 @@ void QtSound::play(const QString& filePath) {
     media.play();
 }
 
+void QtSound::prepare(const QString& filePath) {
+    if (QFileInfo(filePath).isFile()) playerFor(filePath);
+}
+
 QtSound::Player& QtSound::playerFor(const QString& filePath) {
     std::unique_ptr<Player>& player = players_[filePath];
     if (!player) {

@@ -11,15 +11,18 @@ class QMediaPlayer;
 
 namespace qx {
 
-// Sound files through Qt Multimedia. Each file gets its own player the first time it is played
-// (a machine without audio pays nothing at start-up) and keeps it, so that playing it again
-// restarts it from the beginning, as a close-open-play of the file did.
+// Sound files through Qt Multimedia. Each file gets its own player the first time it is prepared
+// or played and keeps it, so that playing it again restarts it from the beginning, as a
+// close-open-play of the file did. The first player starts the media framework (GStreamer, its
+// plugins, the audio devices): about a tenth of a second, which is why the window prepares its
+// first sound before any sequence needs it.
 class QtSound : public Sound {
 public:
     QtSound();
     ~QtSound() override;
 
     void play(const QString& filePath) override;
+    void prepare(const QString& filePath) override;
     void beep() override;
 
     // How many files have a player by now.
