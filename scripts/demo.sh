@@ -6,7 +6,8 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$root/build"
 "$root/scripts/bootstrap.sh"
-"$root/scripts/build.sh" "$build"
+# Only what the demo runs (the tool with its sound cues, and the simulator), not the tests.
+"$root/scripts/build.sh" "$build" quorvelx quorvelx-sim
 
 tool="$build/src/app/quorvelx"
 display_wrapper=()

@@ -8,6 +8,8 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("QuorvelX"));
+    // The desktop entry that names the program, its icon and its menu place.
+    QGuiApplication::setDesktopFileName(QStringLiteral("quorvelx"));
 
     qx::QtPlatform platform;
     qx::Form1 form(platform.platform());

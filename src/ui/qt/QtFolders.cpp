@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
@@ -11,6 +12,8 @@ namespace {
 
 const QString kHomeVariable = QStringLiteral("QUORVELX_HOME");
 const QString kSoundsVariable = QStringLiteral("QUORVELX_SOUNDS");
+// From the installed program's folder to its data, as the build's install rules lay them out.
+const QString kInstalledDataFromProgram = QStringLiteral(QX_INSTALLED_DATA_FROM_PROGRAM);
 
 // Tried by creating a file rather than read from the permission bits, which say nothing when
 // the tool runs as root or under access lists.
@@ -41,7 +44,7 @@ QString QtFolders::chooseSettingsFolder() const {
     if (!home.isEmpty()) {
         return createdFolder(home);
     }
-    if (canCreateFilesIn(programDir())) {
+    if (installedDataDir().isEmpty() && canCreateFilesIn(programDir())) {
         return programDir();
     }
     return createdFolder(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
@@ -49,7 +52,16 @@ QString QtFolders::chooseSettingsFolder() const {
 
 QString QtFolders::programFolder() const {
     const QString sounds = environment_.value(kSoundsVariable);
-    return sounds.isEmpty() ? programDir() : sounds;
+    if (!sounds.isEmpty()) {
+        return sounds;
+    }
+    const QString installed = installedDataDir();
+    return installed.isEmpty() ? programDir() : QDir(installed).filePath(QStringLiteral("sounds"));
+}
+
+QString QtFolders::installedDataDir() const {
+    const QString data = QDir::cleanPath(QDir(programDir()).filePath(kInstalledDataFromProgram));
+    return QFileInfo(data).isDir() ? data : QString();
 }
 
 QString QtFolders::programDir() const {

@@ -3,8 +3,10 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
+#include <chrono>
 #include <climits>
 #include <cmath>
+#include <thread>
 
 #include "ui/qt/QtTimer.h"
 
@@ -23,6 +25,11 @@ public:
 private:
     int& depth_;
 };
+
+// The event dispatcher sleeps in whole milliseconds, rounded up, so its timers fire up to a
+// millisecond late. A wait lets the events run until this much before its end and sleeps the rest
+// precisely: a sequence of fifty waits would otherwise run some thirty milliseconds long.
+constexpr double kDispatcherGrainMs = 1.0;
 
 // Qt timers take whole milliseconds; rounding up keeps a wait from ending early.
 int timerIntervalFor(double ms) {
@@ -47,12 +54,16 @@ void QtScheduler::wait(double ms) {
     }
     const double deadline = nowMs() + ms;
     NestingLevel level(nestingDepth_);
-    // The timer's own clock and ours can differ by a fraction of a millisecond; sleep again for
-    // what is left rather than return before the deadline.
-    for (double left = ms; left > 0; left = deadline - nowMs()) {
-        if (!runEventLoopFor(left)) {
+    // The timer's own clock and ours can differ by a fraction of a millisecond; run the events
+    // again for what is left rather than end before the deadline.
+    for (double left = ms; left > kDispatcherGrainMs; left = deadline - nowMs()) {
+        if (!runEventLoopFor(left - kDispatcherGrainMs)) {
             return;
         }
+    }
+    const double left = deadline - nowMs();
+    if (left > 0) {
+        std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(left));
     }
 }
 
