@@ -13,8 +13,9 @@ using namespace bench;
 // "serial" or "lan" as the argument runs that link only (for a profiler).
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    const QStringList links = argc > 1 ? QStringList{QString::fromLocal8Bit(argv[1])}
-                                       : QStringList{QStringLiteral("serial"), QStringLiteral("lan")};
+    const QStringList links = argc > 1
+                                  ? QStringList{QString::fromLocal8Bit(argv[1])}
+                                  : QStringList{QStringLiteral("serial"), QStringLiteral("lan")};
     if (links.contains(QStringLiteral("serial"))) {
         const auto sim = startSerialSimulator();
         Measurement measurement;

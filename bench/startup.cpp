@@ -66,9 +66,11 @@ Start startProgram(const QString& platformName) {
     const qint64 startNs = QDeadlineTimer::current().deadlineNSecs();
     program.start(QStringLiteral(QX_PROGRAM), {});
     QByteArray out;
-    while (!out.contains('\n') && program.waitForReadyRead(10000)) out += program.readAllStandardOutput();
+    while (!out.contains('\n') && program.waitForReadyRead(10000))
+        out += program.readAllStandardOutput();
     const QList<QByteArray> probe = out.trimmed().split(' ');
-    require(probe.size() == 3 && probe[0] == "startup-probe", "the program did not report its start");
+    require(probe.size() == 3 && probe[0] == "startup-probe",
+            "the program did not report its start");
 
     Start start;
     start.ms = (probe[1].toLongLong() - startNs) / 1e6;

@@ -23,8 +23,8 @@ struct Length {
     double ms;
     int repeats;
 };
-constexpr Length kLengths[] = {{10, 10},  {30, 10},  {50, 10},  {100, 10}, {200, 5},  {250, 5},
-                               {300, 5},  {500, 3},  {1000, 2}, {2000, 1}, {3000, 1}, {6000, 1}};
+constexpr Length kLengths[] = {{10, 10}, {30, 10}, {50, 10},  {100, 10}, {200, 5},  {250, 5},
+                               {300, 5}, {500, 3}, {1000, 2}, {2000, 1}, {3000, 1}, {6000, 1}};
 constexpr int kQueryEveryMs = 100;
 
 void measureLength(qx::Scheduler& scheduler, const QString& condition, const Length& length) {

@@ -86,7 +86,9 @@ void RecordingSound::play(const QString& filePath) {
 }
 
 void RecordingSound::prepare(const QString& filePath) {
-    prepared << QStringLiteral("%1 %2").arg(qRound64(clock_.nowMs())).arg(QFileInfo(filePath).fileName());
+    prepared << QStringLiteral("%1 %2")
+                    .arg(qRound64(clock_.nowMs()))
+                    .arg(QFileInfo(filePath).fileName());
 }
 
 }  // namespace qx::test
