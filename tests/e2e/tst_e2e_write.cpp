@@ -119,15 +119,21 @@ private Q_SLOTS:
     }
 
     // The LAN link chosen in a window of its own: the SET and the caption each connect anew to
-    // port 9999 of the simulator's own loopback address.
+    // port 9999 of the simulator's own loopback address, although its serial port is open too.
     void lanRoundTrip() {
         LanSession lan;
         QVERIFY2(lan.problem().isEmpty(), qPrintable(lan.problem()));
         AllDispON(lan.program().form->controls());
+        program_->form->comm().COMM1close();  // the pseudo-terminal goes to the LAN window
+        QtSerialPort& serial = lan.program().platform->serial();
+        serial.setPortNumber(10);
+        QVERIFY(serial.open());
+        const qsizetype serialCommands = sim_->received().size();
         roundTrip(lan.program(), lan.simulator(), QStringLiteral("Text1(5)"), 11, 5,
                   QStringLiteral("-75*10"), QStringLiteral(":Sg+75*10#"), QStringLiteral("-75*10"));
         QCOMPARE(lan.commands(), QStringList({":Sg+75*10#", ":Gg#"}));
         QCOMPARE(lan.simulator().connections(), 2);
+        QCOMPARE(sim_->received().size(), serialCommands);  // nothing went to the serial link
     }
 };
 
