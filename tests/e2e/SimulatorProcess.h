@@ -5,8 +5,9 @@
 #include <QTemporaryDir>
 #include <memory>
 
-// The simulator program, started for one test: its pseudo-terminal, its TCP address and port and
-// the commands it received ("<ms> <command>" per line of its log).
+// The simulator program, started for one test: its pseudo-terminal, its TCP address and port, the
+// commands it received ("<ms> <command>" per line of its log) and the TCP connections it accepted
+// ("<ms> connected").
 class SimulatorProcess {
 public:
     explicit SimulatorProcess(const QStringList& arguments);
@@ -25,10 +26,19 @@ public:
     struct Received {
         qint64 atMs;
         QString command;
+        int connection;  // TCP connections accepted before it (0 for the pseudo-terminal)
     };
-    QList<Received> received() const;
+    QList<Received> received() const { return readLog().received; }
+    // TCP connections accepted so far.
+    int connections() const { return readLog().connections; }
 
 private:
+    struct Log {
+        QList<Received> received;
+        int connections = 0;
+    };
+    Log readLog() const;
+
     QTemporaryDir dir_;
     QProcess process_;
     QString ptyPath_;

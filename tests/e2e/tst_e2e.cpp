@@ -90,6 +90,8 @@ private Q_SLOTS:
         QVERIFY2(lan.problem().isEmpty(), qPrintable(lan.problem()));
         QVERIFY(lan.program().click(QStringLiteral("Command5(0)")));
         QTRY_VERIFY_WITH_TIMEOUT(!lan.program().text(QStringLiteral("Text1(0)")).isEmpty(), 5000);
+        // The simulator logs a command a moment after it has answered it.
+        QVERIFY(lan.waitForCommands(1));
         QCOMPARE(lan.commands(), QStringList{":GXE1#"});
     }
 };
