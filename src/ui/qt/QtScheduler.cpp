@@ -61,6 +61,9 @@ void QtScheduler::wait(double ms) {
             return;
         }
     }
+    if (ms <= kDispatcherGrainMs) {
+        QCoreApplication::processEvents();  // too short for a loop; what is pending still runs
+    }
     const double left = deadline - nowMs();
     if (left > 0) {
         std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(left));
