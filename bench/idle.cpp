@@ -12,10 +12,8 @@ using namespace bench;
 
 namespace {
 constexpr int kIdleMs = 60000;
-}  // namespace
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+void measureIdleMinute() {
     const auto sim = startSerialSimulator();
     Measurement measurement;
     Program program(measurement.choice());
@@ -33,5 +31,11 @@ int main(int argc, char** argv) {
                 "queries");
     printFigure(QStringLiteral("idle_cpu"), cpuS, "s");
     printFigure(QStringLiteral("idle_cpu_share"), 100 * cpuS * 1000 / kIdleMs, "%", "<=0.5");
-    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    return runBenchmark(measureIdleMinute);
 }

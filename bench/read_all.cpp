@@ -10,30 +10,37 @@
 
 using namespace bench;
 
+namespace {
+
+void measureSerial() {
+    const auto sim = startSerialSimulator();
+    Measurement measurement;
+    Program program(measurement.choice());
+    printFigure(QStringLiteral("peak_rss_after_activation"), peakRssMb(), "MB", "<=45");
+    printSequenceCost(QStringLiteral("serial_read_all"),
+                      measurement.click(program, QStringLiteral("Command11")));
+    require(!program.text(QStringLiteral("Text1(0)")).isEmpty(), "the read-all read nothing");
+    printFigure(QStringLiteral("peak_rss_after_read_all"), peakRssMb(), "MB", "<=45");
+}
+
+void measureLan() {
+    Measurement measurement;
+    LanSession lan({}, measurement.choice());
+    require(lan.problem().isEmpty(), qPrintable(lan.problem()));
+    printSequenceCost(QStringLiteral("lan_read_all"),
+                      measurement.click(lan.program(), QStringLiteral("Command61")));
+    require(!lan.program().text(QStringLiteral("Text1(0)")).isEmpty(),
+            "the LAN read-all read nothing");
+}
+
+}  // namespace
+
 // "serial" or "lan" as the argument runs that link only (for a profiler).
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    const QStringList links = argc > 1
-                                  ? QStringList{QString::fromLocal8Bit(argv[1])}
-                                  : QStringList{QStringLiteral("serial"), QStringLiteral("lan")};
-    if (links.contains(QStringLiteral("serial"))) {
-        const auto sim = startSerialSimulator();
-        Measurement measurement;
-        Program program(measurement.choice());
-        printFigure(QStringLiteral("peak_rss_after_activation"), peakRssMb(), "MB", "<=45");
-        printSequenceCost(QStringLiteral("serial_read_all"),
-                          measurement.click(program, QStringLiteral("Command11")));
-        require(!program.text(QStringLiteral("Text1(0)")).isEmpty(), "the read-all read nothing");
-        printFigure(QStringLiteral("peak_rss_after_read_all"), peakRssMb(), "MB", "<=45");
-    }
-    if (links.contains(QStringLiteral("lan"))) {
-        Measurement measurement;
-        LanSession lan({}, measurement.choice());
-        require(lan.problem().isEmpty(), qPrintable(lan.problem()));
-        printSequenceCost(QStringLiteral("lan_read_all"),
-                          measurement.click(lan.program(), QStringLiteral("Command61")));
-        require(!lan.program().text(QStringLiteral("Text1(0)")).isEmpty(),
-                "the LAN read-all read nothing");
-    }
-    return 0;
+    const QString only = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    return runBenchmark([&only] {
+        if (only.isEmpty() || only == QLatin1String("serial")) measureSerial();
+        if (only.isEmpty() || only == QLatin1String("lan")) measureLan();
+    });
 }

@@ -101,11 +101,14 @@ void measurePlatform(const QString& platformName) {
     printFigure(QStringLiteral("startup_%1_peak_rss").arg(platformName), median(rss), "MB", "<=45");
 }
 
+void measureStartups() {
+    measurePlatform(QStringLiteral("offscreen"));
+    if (qEnvironmentVariableIsSet("DISPLAY")) measurePlatform(QStringLiteral("xcb"));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    measurePlatform(QStringLiteral("offscreen"));
-    if (qEnvironmentVariableIsSet("DISPLAY")) measurePlatform(QStringLiteral("xcb"));
-    return 0;
+    return runBenchmark(measureStartups);
 }

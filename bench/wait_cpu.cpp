@@ -47,10 +47,7 @@ void measureLength(qx::Scheduler& scheduler, const QString& condition, const Len
     printFigure(name + QStringLiteral("_cpu_share"), 100 * cpuMs / wallMs, "%");
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+void measureWaits() {
     const auto sim = startSerialSimulator();
     Measurement measurement;
     Program program(measurement.choice());
@@ -71,5 +68,11 @@ int main(int argc, char** argv) {
     queries.start(kQueryEveryMs);
     for (const Length& length : kLengths) measureLength(scheduler, QStringLiteral("busy"), length);
     require(!program.text(QStringLiteral("Text1(0)")).isEmpty(), "no reply arrived");
-    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    return runBenchmark(measureWaits);
 }

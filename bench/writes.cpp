@@ -37,36 +37,41 @@ void requireReceived(const SimulatorProcess& sim, const QString& command) {
 
 const QString kDecAxis = QStringLiteral(":SXA2,12800,-2,-180,180,32,-1,-1,-1,-1,-1#");
 
+void measureSerialWrites() {
+    const auto sim = startSerialSimulator();
+    Measurement measurement;
+    Program program(measurement.choice());
+    connectSerial(program);
+    fillGearFields(program);
+    printSequenceCost(QStringLiteral("serial_gear_write"),
+                      measurement.click(program, QStringLiteral("Command52")));
+    requireReceived(*sim, kDecAxis);
+    connectSerial(program);
+    printSequenceCost(QStringLiteral("serial_factory_reset"),
+                      measurement.click(program, QStringLiteral("Command6(27)")));
+    requireReceived(*sim, QStringLiteral(":SXA2,R#"));
+}
+
+void measureLanWrites() {
+    Measurement measurement;
+    LanSession lan({}, measurement.choice());
+    require(lan.problem().isEmpty(), qPrintable(lan.problem()));
+    fillGearFields(lan.program());
+    printSequenceCost(QStringLiteral("lan_gear_write"),
+                      measurement.click(lan.program(), QStringLiteral("Command52")));
+    requireReceived(lan.simulator(), kDecAxis);
+    qx::AllDispON(lan.program().form->controls());
+    printSequenceCost(QStringLiteral("lan_factory_reset"),
+                      measurement.click(lan.program(), QStringLiteral("Command6(27)")));
+    requireReceived(lan.simulator(), QStringLiteral(":SXA2,R#"));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    {
-        const auto sim = startSerialSimulator();
-        Measurement measurement;
-        Program program(measurement.choice());
-        connectSerial(program);
-        fillGearFields(program);
-        printSequenceCost(QStringLiteral("serial_gear_write"),
-                          measurement.click(program, QStringLiteral("Command52")));
-        requireReceived(*sim, kDecAxis);
-        connectSerial(program);
-        printSequenceCost(QStringLiteral("serial_factory_reset"),
-                          measurement.click(program, QStringLiteral("Command6(27)")));
-        requireReceived(*sim, QStringLiteral(":SXA2,R#"));
-    }
-    {
-        Measurement measurement;
-        LanSession lan({}, measurement.choice());
-        require(lan.problem().isEmpty(), qPrintable(lan.problem()));
-        fillGearFields(lan.program());
-        printSequenceCost(QStringLiteral("lan_gear_write"),
-                          measurement.click(lan.program(), QStringLiteral("Command52")));
-        requireReceived(lan.simulator(), kDecAxis);
-        qx::AllDispON(lan.program().form->controls());
-        printSequenceCost(QStringLiteral("lan_factory_reset"),
-                          measurement.click(lan.program(), QStringLiteral("Command6(27)")));
-        requireReceived(lan.simulator(), QStringLiteral(":SXA2,R#"));
-    }
-    return 0;
+    return runBenchmark([] {
+        measureSerialWrites();
+        measureLanWrites();
+    });
 }

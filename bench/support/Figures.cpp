@@ -5,7 +5,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <cstdio>
-#include <cstdlib>
+#include <stdexcept>
 
 #include "MeasuredPlatform.h"
 
@@ -63,9 +63,17 @@ void printSequenceCost(const QString& name, const SequenceCost& cost) {
 }
 
 void require(bool ok, const char* what) {
-    if (ok) return;
-    std::fprintf(stderr, "benchmark failed: %s\n", what);
-    std::exit(1);
+    if (!ok) throw std::runtime_error(what);
+}
+
+int runBenchmark(const std::function<void()>& body) {
+    try {
+        body();
+        return 0;
+    } catch (const std::exception& failure) {
+        std::fprintf(stderr, "benchmark failed: %s\n", failure.what());
+        return 1;
+    }
 }
 
 }  // namespace bench

@@ -32,7 +32,11 @@ SequenceCost measureSequence(MeasuredPlatform& measured, const std::function<voi
 // wall at most 1.01 times the waits, CPU at most 1 % of the wall time.
 void printSequenceCost(const QString& name, const SequenceCost& cost);
 
-// Stops the benchmark with a message when `ok` is false.
+// Stops the benchmark with a message when `ok` is false (throws; see runBenchmark).
 void require(bool ok, const char* what);
+
+// Runs a benchmark's body: 0 when it ran through, 1 with its message on standard error when a
+// requirement failed. What the body started (a simulator, a program) ends as it unwinds.
+int runBenchmark(const std::function<void()>& body);
 
 }  // namespace bench
