@@ -16,6 +16,7 @@
 #include "ui/layout/Form1Layout.h"
 #include "write/CaptionButtons.h"
 #include "write/SetButtons.h"
+#include "write/SettingsBackup.h"
 
 namespace qx {
 
@@ -74,15 +75,22 @@ void Form1::Form_Unload() {
 // ---- connection and link choice ------------------------------------------------------------
 
 void Form1::Command11_Click() {
+    offerBackupAndRestore(controls_, false);
     readAllOverSerial(*this);
 }
 
 void Form1::Command61_Click() {
+    offerBackupAndRestore(controls_, false);
     readAllOverLan(*this);
 }
 
 void Form1::Command12_Click() {
     disconnectAndClear(*this);
+    offerBackupAndRestore(controls_, false);  // the fields are empty now
+}
+
+void Form1::readAllCompleted() {
+    offerBackupAndRestore(controls_, true);
 }
 
 void Form1::Option7_Click() {

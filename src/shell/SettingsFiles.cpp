@@ -89,10 +89,13 @@ QString settingsFilePath(const QString& folder, const char* fileName) {
     return QDir(folder).filePath(QLatin1String(fileName));
 }
 
-bool saveFileAtomically(const QString& path, const QByteArray& bytes) {
+bool saveFileAtomically(const QString& path, const QByteArray& bytes, FileAccess access) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(bytes) != bytes.size()) {
+    // The temporary file is made owner-only before the first byte goes in; the rename keeps it so.
+    const bool permitted = access == FileAccess::Default ||
+                           file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    if (!permitted || file.write(bytes) != bytes.size()) {
         file.cancelWriting();
         return false;
     }

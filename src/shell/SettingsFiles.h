@@ -28,8 +28,14 @@ std::optional<qint16> firstNumberField(const QByteArray& content);
 
 QString settingsFilePath(const QString& folder, const char* fileName);
 
-// Writes the whole file or leaves the old one in place: never an empty or half-written file.
-bool saveFileAtomically(const QString& path, const QByteArray& bytes);
+// Who may read a saved file: anyone the system's defaults allow, or its owner alone (a file that
+// holds passwords).
+enum class FileAccess { Default, OwnerOnly };
+
+// Writes the whole file or leaves the old one in place: never an empty or half-written file. An
+// owner-only file is never readable by others, not even while it is being written.
+bool saveFileAtomically(const QString& path, const QByteArray& bytes,
+                        FileAccess access = FileAccess::Default);
 std::optional<QByteArray> readWholeFile(const QString& path);
 
 }  // namespace qx
