@@ -253,9 +253,9 @@ QString rowStatus(const RestoreRow& row) {
     if (!row.problem.isEmpty()) return row.problem;
     switch (row.setting->restored) {
         case Restored::NeedsGearWrite:
-            return QStringLiteral("情報のみ: ギアの「書き込み」と再起動で設定します");
+            return QStringLiteral("情報のみ（ギアの「書き込み」と再起動で設定）");
         case Restored::ReadOnly:
-            return QStringLiteral("情報のみ: 復元では書き込みません");
+            return QStringLiteral("情報のみ");
         case Restored::BySetButton:
             break;
     }

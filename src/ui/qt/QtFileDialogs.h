@@ -2,6 +2,8 @@
 
 #include "ui/platform/FileDialogs.h"
 
+class QFileDialog;
+
 namespace qx {
 
 // QFileDialog over the active window. The first dialog starts in the user's documents folder;
@@ -14,7 +16,8 @@ public:
 
 private:
     QString startFolder() const;
-    std::optional<QString> chosen(const QString& path);
+    // The file the operator chose in the dialog, remembered as the next dialog's folder.
+    std::optional<QString> chosen(QFileDialog& dialog);
 
     QString lastFolder_;
 };
