@@ -125,12 +125,20 @@ private:
 
     void nextStep() { progress_.stepReached(++step_, steps_); }
 
+    // Whether the rows left are to be given up, and as what: `cancelled` when the operator asked
+    // to stop, NotConnected when the link has gone (a disconnect meanwhile).
+    std::optional<RestoreState> stopped(RestoreState cancelled) {
+        if (progress_.cancelRequested()) return cancelled;
+        if (!send_.ready()) return RestoreState::NotConnected;
+        return std::nullopt;
+    }
+
     // The file's value goes into the field, and the field's SET button writes it.
     std::vector<int> writeRows() {
         std::vector<int> written;
         for (size_t i = 0; i < toWrite_.size(); ++i) {
-            if (progress_.cancelRequested()) {
-                markAll(toWrite_, RestoreState::Cancelled, i);
+            if (const std::optional<RestoreState> stop = stopped(RestoreState::Cancelled)) {
+                markAll(toWrite_, *stop, i);
                 break;
             }
             const RestoreRow& row = plan_.rows[toWrite_[i]];
@@ -147,7 +155,7 @@ private:
 
     void readBackRows(const std::vector<int>& written) {
         for (size_t i = 0; i < written.size(); ++i) {
-            if (progress_.cancelRequested()) {
+            if (stopped(RestoreState::WrittenUnchecked)) {
                 markAll(written, RestoreState::WrittenUnchecked, i);
                 break;
             }
@@ -248,7 +256,7 @@ QString rowStatus(const RestoreRow& row) {
         case RestoreState::Cancelled:
             return QStringLiteral("中止しました（書き込んでいません）");
         case RestoreState::WrittenUnchecked:
-            return QStringLiteral("書き込みましたが、中止したため確認していません");
+            return QStringLiteral("書き込みましたが、確認していません（中止または切断）");
     }
     if (!row.problem.isEmpty()) return row.problem;
     switch (row.setting->restored) {
@@ -269,7 +277,8 @@ void runRestore(Form1& form, RestorePlan& plan, RestoreProgress& progress) {
     AllDispOFF(controls);
     RestoreRun(form, plan, progress).run();
     AllDispON(controls);
-    form.setTimer1Interval(poll);
+    // A disconnect meanwhile stopped the poll for good.
+    if (LinkSend::chosen(form).ready()) form.setTimer1Interval(poll);
 }
 
 }  // namespace qx

@@ -14,13 +14,13 @@ class Form1;
 // Where a row of a restore stands.
 enum class RestoreState {
     Idle,              // nothing done yet
-    NotConnected,      // the link was not ready: nothing was written
+    NotConnected,      // the link was not ready, or went: this row was not written
     Written,           // its SET has been sent; the read-back is to come
     Verified,          // read back: the controller holds the file's value
     NotVerified,       // read back: the controller answered something else (`cameBack`)
     NoAnswer,          // read back: nothing usable came back
     Cancelled,         // the operator stopped the restore before this row was written
-    WrittenUnchecked,  // written, but stopped before it was read back
+    WrittenUnchecked,  // written, but stopped (or disconnected) before it was read back
 };
 
 // One setting of a backup beside the window's value.
@@ -73,7 +73,8 @@ inline constexpr int kRestoreStepMs = 500;  // between two writes, and between t
 
 // "書き込み": the ticked writable rows, each through its SET button's code and 500 ms apart, over
 // the link in use; then each written field is read back and its row marked verified or not. The
-// poll stops meanwhile and comes back as it was.
+// poll stops meanwhile and comes back as it was while the link stands; the settings controls are
+// locked meanwhile.
 void runRestore(Form1& form, RestorePlan& plan, RestoreProgress& progress);
 
 }  // namespace qx

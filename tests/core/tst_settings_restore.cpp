@@ -312,6 +312,24 @@ private Q_SLOTS:
         QVERIFY(rowOf(plan, "Text1(0)").state == RestoreState::NotConnected);
     }
 
+    // "切断" in the middle: the rest is not written, what was written is not read back, and the
+    // poll that the disconnect stopped stays stopped.
+    void disconnectedInTheMiddle() {
+        BackedUpRig rig;
+        rig.changeAndReadAgain(kChanges);
+        RestorePlan plan = rig.openBackup();
+        RecordedProgress progress(rig.controls());
+        rig.clock.post(700, [&rig] { rig.form->Command12_Click(); });
+        const double start = rig.startLog();
+        runRestore(*rig.form, plan, progress);
+        QCOMPARE(rig.sentSince(start), (QStringList{"0 :PA800#", "500 :$PJ128#"}));
+        QVERIFY(rowOf(plan, "Combo4").state == RestoreState::WrittenUnchecked);
+        QVERIFY(rowOf(plan, "Text1(8)").state == RestoreState::NotConnected);
+        QVERIFY(rowOf(plan, "Text1(41)").state == RestoreState::NotConnected);
+        QCOMPARE(rig.form->timer1Interval(), 0);
+        QVERIFY(!rig.controls().enabled("Command80"));
+    }
+
     // Over the LAN the restore connects once and sends everything over that connection.
     void restoresOverTheLan() {
         TestRig rig;
