@@ -100,12 +100,7 @@ public:
 
     void run() {
         progress_.stepReached(0, steps_);
-        if (!send_.ready()) {
-            markAll(toWrite_, RestoreState::NotConnected);
-        } else {
-            const std::vector<int> written = writeRows();
-            readBackRows(written);
-        }
+        readBackRows(writeRows());
         progress_.stepReached(steps_, steps_);
     }
 
@@ -167,13 +162,13 @@ private:
     void verify(int index) {
         RestoreRow& row = plan_.rows[index];
         const QString field = fieldOf(index);
-        const QString sent = controls().text(field);
+        const QString written = controls().text(field);
         controls().setText(field, kReadingBack);
         readBack(send_, *row.setting);
         form_.Wait(kRestoreStepMs);
         const QString cameBack = controls().text(field);
         if (cameBack == kReadingBack) {
-            controls().setText(field, sent);  // the field keeps what was written
+            controls().setText(field, written);  // the field keeps what was written
             row.cameBack.clear();
             setState(index, RestoreState::NoAnswer);
             return;

@@ -57,7 +57,7 @@ QColor rowColor(const RestoreRow& row) {
 QString headerText(const RestorePlan& plan) {
     const SettingsBackup& backup = plan.file.backup;
     QStringList lines;
-    lines << QStringLiteral("ファイル: %1").arg(plan.path);
+    lines << QStringLiteral("ファイル: %1").arg(plan.path.toHtmlEscaped());
     if (!plan.file.problem.isEmpty()) {
         lines << QStringLiteral("<font color=\"#c00000\">%1</font>")
                      .arg(plan.file.problem.toHtmlEscaped());

@@ -18,9 +18,9 @@ class Form1;
 // "設定復元": a backup beside the window. One row per setting: the value in the window, the value
 // in the file, a tick (set where they differ and the row can be written) and what became of it.
 // Passwords are masked unless "パスワードを表示" is ticked; "違いのある項目だけ表示" hides the rows
-// where file and window agree. "書き込み" runs the restore with its
-// progress below the table; "中止" stops it between two rows. The window cannot be closed while
-// the restore runs: closing asks it to stop, and the window closes once it has.
+// where file and window agree. "書き込み" runs the restore with its progress below the table;
+// "中止" stops it between two rows. The window cannot be closed while the restore runs: closing
+// asks it to stop, and the window closes once it has.
 class SettingsRestoreWindow : public QWidget, public RestoreProgress {
     Q_OBJECT
 public:
