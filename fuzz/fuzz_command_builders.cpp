@@ -33,9 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0) return 0;
     const char* rest = reinterpret_cast<const char*>(data + 1);
     const qsizetype restSize = qsizetype(size - 1);
-    const QString text = (data[0] & 1) ? QString::fromUtf16(reinterpret_cast<const char16_t*>(rest),
-                                                            restSize / 2)
-                                       : QString::fromUtf8(rest, restSize);
+    const QString text =
+        (data[0] & 1) ? QString::fromUtf16(reinterpret_cast<const char16_t*>(rest), restSize / 2)
+                      : QString::fromUtf8(rest, restSize);
 
     for (int index = -1; index <= 29; ++index) {
         const qx::SetCommand built = qx::buildSetCommand(index, text);

@@ -43,10 +43,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!out.open(QIODevice::WriteOnly) || out.write(content) != content.size()) std::abort();
     out.close();
     switch (file) {
-        case 0: rig.form->Load_comm(); break;
-        case 1: rig.form->Load_lan(); break;
-        case 2: rig.form->Load_param(); break;
-        default: qx::Load_Set(*rig.form); break;
+        case 0:
+            rig.form->Load_comm();
+            break;
+        case 1:
+            rig.form->Load_lan();
+            break;
+        case 2:
+            rig.form->Load_param();
+            break;
+        default:
+            qx::Load_Set(*rig.form);
+            break;
     }
     qx::fuzz::observe(rig.controls());
     return 0;

@@ -110,8 +110,8 @@ void removeUnfinishedSaves(const QString& folder, const QList<const char*>& file
         // QSaveFile's temporary name: the file's name, ".", six letters or digits.
         const QRegularExpression leftover(QRegularExpression::anchoredPattern(
             QRegularExpression::escape(QLatin1String(name)) + QStringLiteral("\\.[A-Za-z0-9]{6}")));
-        const QStringList candidates =
-            dir.entryList({QLatin1String(name) + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden);
+        const QStringList candidates = dir.entryList(
+            {QLatin1String(name) + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden);
         for (const QString& candidate : candidates)
             if (leftover.match(candidate).hasMatch()) dir.remove(candidate);
     }

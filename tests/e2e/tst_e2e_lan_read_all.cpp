@@ -52,7 +52,8 @@ private Q_SLOTS:
                  qPrintable(QString::number(afterVersion)));
         QVERIFY2(shortQueries >= 3900 - kEarlinessMs && shortQueries < 4500,
                  qPrintable(QString::number(shortQueries)));
-        QVERIFY2(beforeEnd >= 1250 - kEarlinessMs && beforeEnd < 1450, qPrintable(QString::number(beforeEnd)));
+        QVERIFY2(beforeEnd >= 1250 - kEarlinessMs && beforeEnd < 1450,
+                 qPrintable(QString::number(beforeEnd)));
 
         // The LAN reply differences.
         QCOMPARE(program.text(QStringLiteral("Text1(99)")), QStringLiteral("Kestrana"));

@@ -68,7 +68,8 @@ public:
             ++figures_.polls;
             check();
             forgetTestRecords();
-            if (everyHour && poll % pollsPerHour == 0) everyHour(int(poll / pollsPerHour), figures_);
+            if (everyHour && poll % pollsPerHour == 0)
+                everyHour(int(poll / pollsPerHour), figures_);
         }
         figures_.endRxBuffer = rig_.form->comm().rxBuffer().size();
         figures_.endScheduled = rig_.clock.pending();
@@ -100,7 +101,8 @@ private:
 
     void wrong(const QString& what) {
         if (figures_.wrongLandings++ == 0)
-            figures_.firstWrongLanding = QStringLiteral("poll %1: %2").arg(figures_.polls).arg(what);
+            figures_.firstWrongLanding =
+                QStringLiteral("poll %1: %2").arg(figures_.polls).arg(what);
     }
 
     void check() {
@@ -119,7 +121,8 @@ private:
         // the next burst); the one after is the controller's value again.
         if (sinceFault_ >= 2 && maxRate != truth_)
             wrong(QStringLiteral("MaxRate \"%1\" after two sound answers").arg(maxRate));
-        figures_.peakRxBuffer = std::max(figures_.peakRxBuffer, rig_.form->comm().rxBuffer().size());
+        figures_.peakRxBuffer =
+            std::max(figures_.peakRxBuffer, rig_.form->comm().rxBuffer().size());
         figures_.peakScheduled = std::max(figures_.peakScheduled, rig_.clock.pending());
         figures_.peakStatusLog =
             std::max(figures_.peakStatusLog, rig_.form->frmTerm().statusLog().size());

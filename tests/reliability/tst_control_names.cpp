@@ -82,14 +82,10 @@ QList<int> usedQueryIndexes() {
 
 // Replies that drive every step of every rule: a number, both signs, a limit with "*", a
 // composite axis reply, the controller model, an address.
-const QStringList kProbeReplies{QStringLiteral("1"),
-                                QStringLiteral("-1"),
-                                QStringLiteral("+5"),
-                                QStringLiteral("85*"),
-                                QStringLiteral("0128"),
-                                QStringLiteral("12000,-1x,a,b,16.0"),
-                                QStringLiteral("Kestrana1k"),
-                                QStringLiteral("192.168.4.1")};
+const QStringList kProbeReplies{QStringLiteral("1"),          QStringLiteral("-1"),
+                                QStringLiteral("+5"),         QStringLiteral("85*"),
+                                QStringLiteral("0128"),       QStringLiteral("12000,-1x,a,b,16.0"),
+                                QStringLiteral("Kestrana1k"), QStringLiteral("192.168.4.1")};
 
 // What the parser writes, by index: every name it sets, whether the layout has it or not. The
 // probe window has the layout's controls plus a text box for every Text1 element the layout

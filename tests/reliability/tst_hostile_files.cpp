@@ -86,60 +86,59 @@ private Q_SLOTS:
         };
         const auto content = Hostile::Content;
         // comm.DAT: a "9" anywhere in the first field chooses the LAN.
-        row("comm garbage", kCommFile) << QByteArray("x;\x7f\x80zz") << false << content << false
-                                       << design << com10;
-        row("comm binary", kCommFile) << everyByte() << false << content << false << design
-                                      << com10;
+        row("comm garbage", kCommFile)
+            << QByteArray("x;\x7f\x80zz") << false << content << false << design << com10;
+        row("comm binary", kCommFile)
+            << everyByte() << false << content << false << design << com10;
         row("comm huge", kCommFile) << QByteArray() << true << content << false << design << com10;
         row("comm huge after a field", kCommFile)
             << QByteArray(" 9 \r\n") << true << content << true << design << com10;
         row("comm huge, one long field", kCommFile)
             << QByteArray(" 1") << true << content << false << design << com10;
-        row("comm truncated", kCommFile) << QByteArray(" ") << false << content << false << design
-                                         << com10;
-        row("comm folder", kCommFile) << QByteArray() << false << Hostile::Folder << false << design
-                                      << com10;
-        row("comm pipe", kCommFile) << QByteArray() << false << Hostile::Pipe << false << design
-                                    << com10;
+        row("comm truncated", kCommFile)
+            << QByteArray(" ") << false << content << false << design << com10;
+        row("comm folder", kCommFile)
+            << QByteArray() << false << Hostile::Folder << false << design << com10;
+        row("comm pipe", kCommFile)
+            << QByteArray() << false << Hostile::Pipe << false << design << com10;
         row("comm unreadable", kCommFile)
             << QByteArray(" 9 ") << false << Hostile::NoPermission << false << design << com10;
         // lanip.DAT: the first field, trimmed.
         row("lanip garbage", kLanipFile) << QByteArray("zz\x01 ,10.0.0.1") << false << content
                                          << false << QStringLiteral("zz\x01") << com10;
-        row("lanip huge", kLanipFile) << QByteArray() << true << content << false << design
-                                      << com10;
+        row("lanip huge", kLanipFile)
+            << QByteArray() << true << content << false << design << com10;
         row("lanip huge after a field", kLanipFile)
             << QByteArray("\"10.1.2.3\"\r\n") << true << content << false
             << QStringLiteral("10.1.2.3") << com10;
         row("lanip huge, quote not closed", kLanipFile)
             << QByteArray("\"10.1.2.3") << true << content << false << design << com10;
-        row("lanip truncated", kLanipFile) << QByteArray("\"10.1") << false << content << false
-                                           << QStringLiteral("10.1") << com10;
-        row("lanip folder", kLanipFile) << QByteArray() << false << Hostile::Folder << false
-                                        << design << com10;
-        row("lanip pipe", kLanipFile) << QByteArray() << false << Hostile::Pipe << false << design
-                                      << com10;
+        row("lanip truncated", kLanipFile)
+            << QByteArray("\"10.1") << false << content << false << QStringLiteral("10.1") << com10;
+        row("lanip folder", kLanipFile)
+            << QByteArray() << false << Hostile::Folder << false << design << com10;
+        row("lanip pipe", kLanipFile)
+            << QByteArray() << false << Hostile::Pipe << false << design << com10;
         row("lanip unreadable", kLanipFile) << QByteArray("\"10.1.2.3\"\r\n") << false
                                             << Hostile::NoPermission << false << design << com10;
         // siri.DAT: a port number 1..19.
-        row("siri garbage", kSiriFile) << QByteArray("COM3\r\n") << false << content << false
-                                       << design << com10;
-        row("siri binary", kSiriFile) << everyByte() << false << content << false << design
-                                      << com10;
-        row("siri out of range", kSiriFile) << QByteArray(" 70000 \r\n") << false << content
-                                            << false << design << com10;
+        row("siri garbage", kSiriFile)
+            << QByteArray("COM3\r\n") << false << content << false << design << com10;
+        row("siri binary", kSiriFile)
+            << everyByte() << false << content << false << design << com10;
+        row("siri out of range", kSiriFile)
+            << QByteArray(" 70000 \r\n") << false << content << false << design << com10;
         row("siri huge", kSiriFile) << QByteArray() << true << content << false << design << com10;
-        row("siri huge after a field", kSiriFile)
-            << QByteArray(" 4 \r\n") << true << content << false << design
-            << QStringLiteral("COM4");
-        row("siri truncated", kSiriFile) << QByteArray(" ") << false << content << false << design
-                                         << com10;
-        row("siri folder", kSiriFile) << QByteArray() << false << Hostile::Folder << false << design
-                                      << com10;
-        row("siri pipe", kSiriFile) << QByteArray() << false << Hostile::Pipe << false << design
-                                    << com10;
-        row("siri unreadable", kSiriFile) << QByteArray(" 4 \r\n") << false
-                                          << Hostile::NoPermission << false << design << com10;
+        row("siri huge after a field", kSiriFile) << QByteArray(" 4 \r\n") << true << content
+                                                  << false << design << QStringLiteral("COM4");
+        row("siri truncated", kSiriFile)
+            << QByteArray(" ") << false << content << false << design << com10;
+        row("siri folder", kSiriFile)
+            << QByteArray() << false << Hostile::Folder << false << design << com10;
+        row("siri pipe", kSiriFile)
+            << QByteArray() << false << Hostile::Pipe << false << design << com10;
+        row("siri unreadable", kSiriFile)
+            << QByteArray(" 4 \r\n") << false << Hostile::NoPermission << false << design << com10;
     }
     void startUp() {
         QFETCH(QByteArray, file);
@@ -166,15 +165,15 @@ private Q_SLOTS:
     void presetLoad_data() {
         addHostileColumns();
         QTest::addColumn<bool>("loads");
-        const QByteArray valid = userPresetBytes(
-            {"200", "8", "3", "240", "200", "8", "3", "144", "200", "1", "0"});
+        const QByteArray valid =
+            userPresetBytes({"200", "8", "3", "240", "200", "8", "3", "144", "200", "1", "0"});
         QTest::newRow("garbage") << QByteArray("\x1b[2J\x7f,;") << false << Hostile::Content
                                  << false;
         QTest::newRow("binary") << everyByte() << false << Hostile::Content << false;
         QTest::newRow("huge") << QByteArray() << true << Hostile::Content << false;
         QTest::newRow("huge after the items") << valid << true << Hostile::Content << true;
-        QTest::newRow("truncated") << valid.left(valid.size() / 2) << false << Hostile::Content
-                                   << false;
+        QTest::newRow("truncated")
+            << valid.left(valid.size() / 2) << false << Hostile::Content << false;
         QTest::newRow("folder") << QByteArray() << false << Hostile::Folder << false;
         QTest::newRow("pipe") << QByteArray() << false << Hostile::Pipe << false;
         QTest::newRow("unreadable") << valid << false << Hostile::NoPermission << false;

@@ -26,7 +26,8 @@ const QStringList& hostileTexts() {
         QStringLiteral("\t12\r\n"),
         QStringLiteral("+\x01\x1b[2J"),
         QStringLiteral("12\x7f"),
-        QStringLiteral("-\0" "5"),
+        QStringLiteral("-\0"
+                       "5"),
         QStringLiteral("日本語"),
         QStringLiteral("１２８００"),  // full-width digits
         QStringLiteral("+139*45\u3000"),
@@ -67,10 +68,10 @@ private Q_SLOTS:
                 if (built.kind != SetCommand::Kind::Send && built.kind != SetCommand::Kind::Reject)
                     continue;
                 const std::optional<QString> fault = commandFault(built.command);
-                QVERIFY2(!fault, qPrintable(QStringLiteral("SET %1: %2: %3")
-                                                .arg(index)
-                                                .arg(fault.value_or(QString()),
-                                                     built.command.left(80))));
+                QVERIFY2(!fault,
+                         qPrintable(QStringLiteral("SET %1: %2: %3")
+                                        .arg(index)
+                                        .arg(fault.value_or(QString()), built.command.left(80))));
             }
         }
         QVERIFY(refused > 0);  // the texts that would carry a bad character are refused
@@ -120,12 +121,13 @@ private Q_SLOTS:
             if (!rig.serial.isOpen()) rig.serial.open();  // for the serial-only buttons too
             route.run(*rig.form);
         }
-        const QStringList sent = rig.log.of(QStringLiteral("serial")) + rig.log.of(QStringLiteral("lan"));
+        const QStringList sent =
+            rig.log.of(QStringLiteral("serial")) + rig.log.of(QStringLiteral("lan"));
         QVERIFY(sent.size() > 100);  // the events did send
         for (const QString& command : sent) {
             const std::optional<QString> fault = commandFault(command);
             QVERIFY2(!fault, qPrintable(fault.value_or(QString()) + QStringLiteral(": ") +
-                                                command.left(80)));
+                                        command.left(80)));
         }
     }
 };

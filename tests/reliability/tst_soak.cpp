@@ -16,10 +16,11 @@ private Q_SLOTS:
         if (const QByteArray hours = qgetenv("QX_SOAK_HOURS"); !hours.isEmpty())
             options.hours = hours.toDouble();
         const SoakFigures f = runSoak(options);
-        qInfo("%lld polls, %lld late, %lld garbled; receive buffer peak %lld, end %lld; "
-              "scheduled events peak %zu, end %zu",
-              f.polls, f.late, f.garbled, qlonglong(f.peakRxBuffer), qlonglong(f.endRxBuffer),
-              f.peakScheduled, f.endScheduled);
+        qInfo(
+            "%lld polls, %lld late, %lld garbled; receive buffer peak %lld, end %lld; "
+            "scheduled events peak %zu, end %zu",
+            f.polls, f.late, f.garbled, qlonglong(f.peakRxBuffer), qlonglong(f.endRxBuffer),
+            f.peakScheduled, f.endScheduled);
         QCOMPARE(f.polls, qint64(options.hours * 3600));
         QVERIFY(f.late > 0 && f.garbled > 0);
         QVERIFY2(f.wrongLandings == 0, qPrintable(f.firstWrongLanding));
