@@ -53,8 +53,7 @@ void measure(const char* what, const QString& folder) {
         nanos += wall.nsecsElapsed();
         bytes += bytesReadSoFar() - readBefore;
     }
-    std::printf("%-34s %10.2f ms %12lld bytes read\n", what, nanos / 1e6 / kRuns,
-                bytes / kRuns);
+    std::printf("%-34s %10.2f ms %12lld bytes read\n", what, nanos / 1e6 / kRuns, bytes / kRuns);
 }
 
 }  // namespace
@@ -66,8 +65,8 @@ int main(int argc, char** argv) {
     writeFile(path(qx::kCommFile), qx::commFileBytes(false));
     writeFile(path(qx::kLanipFile), qx::lanipFileBytes(QStringLiteral("192.168.1.1")));
     writeFile(path(qx::kSiriFile), qx::siriFileBytes(3));
-    writeFile(path(qx::kSetDataFile),
-              qx::userPresetBytes({"200", "8", "3", "240", "200", "8", "3", "144", "200", "1", "0"}));
+    writeFile(path(qx::kSetDataFile), qx::userPresetBytes({"200", "8", "3", "240", "200", "8", "3",
+                                                           "144", "200", "1", "0"}));
     std::printf("start-up and preset load, mean of %d\n", kRuns);
     measure("the tool's own files", own.path());
 
