@@ -6,12 +6,14 @@
 #include "link/SerialLink.h"
 #include "mount/FamilyPresets.h"
 #include "mount/GearCalculation.h"
+#include "mount/UserPresetFile.h"
 #include "operations/OneShotButtons.h"
 #include "operations/TimeAndSite.h"
 #include "read/Conversions.h"
 #include "read/LanReadAll.h"
 #include "read/ReadAll.h"
 #include "shell/ControlLocking.h"
+#include "shell/SettingsFiles.h"
 #include "shell/Utilities.h"
 #include "ui/layout/Form1Layout.h"
 #include "write/CaptionButtons.h"
@@ -41,6 +43,8 @@ Form1::~Form1() = default;
 // ---- window events -------------------------------------------------------------------------
 
 void Form1::Form_Load() {
+    removeUnfinishedSaves(platform_.folders.settingsFolder(),
+                          {kCommFile, kLanipFile, kSiriFile, kSetDataFile});
     Load_param();
     Load_lan();
     Load_comm();
