@@ -21,7 +21,8 @@ struct Fault {
         Split,     // the answer comes in `pieces` pieces, gapMs apart (or cut after
                    // firstPieceBytes into two)
         Garbage,   // the answer is replaced by `text` (sent as it stands, no "#" added)
-        Drop       // the connection (TCP) or the device (pty) goes away instead of answering
+        Drop,      // the connection (TCP) or the device (pty) goes away instead of answering
+        Ignore     // a set command is logged and answered as accepted, but changes nothing
     };
     Kind kind = Kind::None;
     int delayMs = 0;
@@ -81,7 +82,7 @@ public:
 
 private:
     std::vector<QString> takeCommands();
-    QByteArray answer(const QString& command);
+    QByteArray answer(const QString& command, bool ignored);
     bool isQuery(const QString& command) const;
     bool apply(const SetRule& rule, const QString& argument);
     bool setClock(const QDateTime& controllerTime);

@@ -15,7 +15,7 @@ struct KindName {
 constexpr std::array kKindNames{
     KindName{"noanswer", Fault::Kind::NoAnswer}, KindName{"late", Fault::Kind::Late},
     KindName{"split", Fault::Kind::Split},       KindName{"garbage", Fault::Kind::Garbage},
-    KindName{"drop", Fault::Kind::Drop},
+    KindName{"drop", Fault::Kind::Drop},         KindName{"ignore", Fault::Kind::Ignore},
 };
 
 std::optional<Fault::Kind> kindNamed(const QString& name) {
@@ -37,7 +37,7 @@ std::optional<int> millisecondsOr(const QString& argument, bool present, int fal
 
 std::optional<std::pair<QString, Fault>> parseFaultOption(const QString& option) {
     static const QRegularExpression pattern(
-        QStringLiteral("^(.+)=(noanswer|late|split|garbage|drop)(?::(.*?))?(?:@(\\d+))?$"),
+        QStringLiteral("^(.+)=(noanswer|late|split|garbage|drop|ignore)(?::(.*?))?(?:@(\\d+))?$"),
         QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = pattern.match(option);
     if (!match.hasMatch()) return std::nullopt;

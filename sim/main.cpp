@@ -70,7 +70,8 @@ std::optional<Options> parseOptions(const QCoreApplication& app) {
         QStringLiteral("Also log each accepted TCP connection, as \"<ms> connected\"."));
     const QCommandLineOption fault(
         QStringLiteral("fault"),
-        QStringLiteral("PREFIX=KIND[:MS][@TIMES], KIND: noanswer, late, split, garbage, drop."),
+        QStringLiteral(
+            "PREFIX=KIND[:MS][@TIMES], KIND: noanswer, late, split, garbage, drop, ignore."),
         QStringLiteral("FAULT"));
     const QCommandLineOption value(
         QStringLiteral("value"),

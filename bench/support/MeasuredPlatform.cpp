@@ -99,6 +99,7 @@ MeasuredPlatform::MeasuredPlatform(qx::QtPlatform& real)
                real.platform().sound,
                real.platform().pinger,
                real.platform().desktop,
-               real.platform().folders} {}
+               real.platform().folders,
+               real.platform().files} {}
 
 }  // namespace bench

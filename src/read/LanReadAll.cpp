@@ -54,6 +54,7 @@ void readAllOverLan(Form1& form) {
     form.Wait(kPauseBeforeEndMs);
     send(QStringLiteral(":Pe#"));
     AllDispON(controls);
+    form.readAllCompleted();
 }
 
 }  // namespace qx

@@ -74,6 +74,7 @@ void readAllOverSerial(Form1& form) {
     form.PlaySound(QStringLiteral("yomikomiend.mp3"));
     send(QStringLiteral(":Pe#"));
     AllDispON(controls);
+    form.readAllCompleted();
     form.setTimer1Interval(kPollIntervalMs);
 }
 

@@ -40,6 +40,9 @@ public:
     void Combo1_LostFocus();
     void Command60_Click();  // "ping"
 
+    // A read-all has run to its end: what the window shows is what the controller holds.
+    void readAllCompleted();
+
     // Single reads and time.
     void Command5_Click(int index);  // caption buttons
     void Command34_Click();          // "Set": PC date, time and UTC offset to the controller

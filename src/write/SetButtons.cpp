@@ -28,6 +28,8 @@ void copyToCalculator(Controls& controls, int index) {
     }
 }
 
+}  // namespace
+
 void writeSetting(Form1& form, const LinkSend& send, int index) {
     Controls& controls = form.controls();
     copyToCalculator(controls, index);  // also when the link is not ready
@@ -45,8 +47,6 @@ void writeSetting(Form1& form, const LinkSend& send, int index) {
             break;
     }
 }
-
-}  // namespace
 
 void runSetButton(Form1& form, int index) {
     form.setTimer1Interval(0);  // the poll stays stopped until the next read
