@@ -83,6 +83,8 @@ public:
 
     // Usual delay between a command and its answer.
     void setAnswerDelayMs(int ms);
+    // Chooses the bytes of binary answers and the timing of a USB adapter (the default is 1).
+    void setSeed(quint32 seed) { random_.seed(seed); }
 
     // The reply body (without "#") of a query, as the controller would give it now; empty for a
     // command the controller does not answer.

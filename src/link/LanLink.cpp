@@ -1,5 +1,6 @@
 #include "link/LanLink.h"
 
+#include "link/ReceiveLimit.h"
 #include "read/Conversions.h"
 #include "read/QueryIndex.h"
 #include "read/ReplyParser.h"
@@ -84,7 +85,10 @@ void FrmTerm::reconnect() {
 }
 
 void FrmTerm::Winsock1_DataArrival() {
-    rxBuffer_ += QString::fromLatin1(Winsock1().readAll());
+    // At most one reply is taken from an arrival, and none is longer than the cap: text beyond it
+    // is dropped as the text after the first "#" is.
+    rxBuffer_ += QString::fromLatin1(Winsock1().readAll().left(kMaxReceiveBytes));
+    rxBuffer_.truncate(kMaxReceiveBytes);
     while (!rxBuffer_.isEmpty()) {
         const int hash = rxBuffer_.indexOf(QLatin1Char('#'));
         if (hash < 0) {
