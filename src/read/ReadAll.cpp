@@ -6,6 +6,7 @@
 #include "read/ReadAllTables.h"
 #include "shell/ControlLocking.h"
 #include "shell/Form1.h"
+#include "shell/LongSequence.h"
 
 namespace qx {
 
@@ -55,6 +56,8 @@ void runRetryPasses(Form1& form, const SendCommand& send) {
 }
 
 void readAllOverSerial(Form1& form) {
+    const LongSequence sequence(form, QStringLiteral("設定の読み込み（シリアル）"));
+    if (sequence.refused()) return;
     Comm& comm = form.comm();
     Controls& controls = form.controls();
     comm.COMM1open();
@@ -78,6 +81,8 @@ void readAllOverSerial(Form1& form) {
 }
 
 void disconnectAndClear(Form1& form) {
+    const LongSequence sequence(form, QStringLiteral("切断"));
+    if (sequence.refused()) return;
     Controls& controls = form.controls();
     form.setTimer1Interval(0);
     form.comm().COMM1close();

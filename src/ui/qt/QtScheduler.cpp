@@ -12,18 +12,6 @@ namespace qx {
 
 namespace {
 
-// Counts one level of event dispatch for as long as it lives.
-class NestingLevel {
-public:
-    explicit NestingLevel(int& depth) : depth_(depth) { ++depth_; }
-    ~NestingLevel() { --depth_; }
-    NestingLevel(const NestingLevel&) = delete;
-    NestingLevel& operator=(const NestingLevel&) = delete;
-
-private:
-    int& depth_;
-};
-
 // Qt timers take whole milliseconds; rounding up keeps a wait from ending early.
 int timerIntervalFor(double ms) {
     const double rounded = std::ceil(ms);
