@@ -19,6 +19,9 @@ public:
 
     bool started() const { return !ptyPath_.isEmpty() || tcpPort_ != 0; }
     QString ptyPath() const { return ptyPath_; }
+    // After a dropped answer has taken the device away, the simulator opens a new one: its path,
+    // once announced (empty if none came within the time).
+    QString waitForNewPty(int timeoutMs = 5000);
     quint16 tcpPort() const { return tcpPort_; }
     QString tcpAddress() const { return tcpAddress_; }
 
@@ -29,8 +32,11 @@ public:
     QList<Received> received() const;
 
 private:
+    void takeAnnouncements();
+
     QTemporaryDir dir_;
     QProcess process_;
+    QByteArray output_;  // printed, not yet read as whole lines
     QString ptyPath_;
     quint16 tcpPort_ = 0;
     QString tcpAddress_;
