@@ -35,7 +35,10 @@ bool FrmTerm::connected() const {
 bool FrmTerm::connectAttemptEnded() const {
     const int state = form_.platform().tcp.state();
     if (state == TcpClient::Connected) return true;
-    const bool inProgress = state > TcpClient::Closed && state < TcpClient::Connected;
+    // A failed attempt (9) is tried again by its error event, which comes after the state has
+    // changed; a refusal on this machine comes even before the connect call has returned.
+    const bool inProgress =
+        (state > TcpClient::Closed && state < TcpClient::Connected) || state == TcpClient::Error;
     return !inProgress && !retry_->isActive();
 }
 

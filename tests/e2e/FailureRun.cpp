@@ -13,7 +13,7 @@
 namespace {
 
 constexpr int kProbeIntervalMs = 10;
-constexpr int kIdleMs = 1000;
+constexpr int kIdleMs = 500;
 
 double cpuSeconds() {
     rusage usage{};
@@ -86,10 +86,10 @@ FailureFigures FailureRun::finish() {
 }
 
 void printFigures(const QList<FailureFigures>& runs) {
-    qInfo("%-52s %9s %9s %9s %9s %10s", "scenario", "sequence", "max gap", "buffered", "idle CPU",
+    qInfo("%-64s %9s %9s %9s %9s %10s", "scenario", "sequence", "max gap", "buffered", "idle CPU",
           "RSS grown");
     for (const FailureFigures& f : runs)
-        qInfo("%-52s %7lld ms %6.1f ms %7lld B %8.1f %% %7lld kB", qPrintable(f.scenario),
+        qInfo("%-64s %7lld ms %6.1f ms %7lld B %8.1f %% %7lld kB", qPrintable(f.scenario),
               f.sequenceMs, f.longestGapMs, qlonglong(f.mostBuffered), f.idleCpuPercent,
               f.rssGrowthKb);
 }

@@ -12,7 +12,7 @@
 // What one run against a failing controller showed: how long its sequence took, the longest
 // pause between two turns of the window's event loop while it ran (a timer that asks for a turn
 // every 10 ms), the most text either link held while it waited for a "#", and, after the link has
-// been closed, the CPU the program used in an idle second and how far its resident memory had
+// been closed, the CPU the program used in an idle half second and how far its resident memory had
 // grown since the run began.
 struct FailureFigures {
     QString scenario;
