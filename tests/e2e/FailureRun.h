@@ -38,7 +38,7 @@ public:
     // them inside its waits.
     bool actionsRanDuringTheSequence() const { return actionsRan_ > 0 && !actionLate_; }
 
-    // The link must be closed by now: measures the idle second and ends the run.
+    // The link must be closed by now: measures the idle half second and ends the run.
     FailureFigures finish();
 
 private:
