@@ -60,32 +60,40 @@ QByteArray repeated(const QByteArray& piece, qsizetype size) {
 class ReceiveLimitsTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // A device that sends "800#" again and again, in chunks of 3 bytes every 5 ms, never pauses
-    // and seldom ends a chunk with its "#": its replies are still framed at least every
-    // kMaxBurstMs, each of them whole.
-    void serialStreamWithoutPause() {
-        TestRig rig;
-        rig.serial.open();
-        Watch watch(rig);
-        serialChunks(rig, watch, repeated("800#", 3 * 400), 3, 5);
-        rig.clock.advance(2100);
-        QVERIFY(watch.most <= kMaxReceiveBytes);
-        QCOMPARE(watch.texts.count(QStringLiteral("800")), watch.texts.size());
-        QVERIFY2(watch.texts.size() >= 2000 / Comm::kMaxBurstMs, qPrintable(watch.texts.join(' ')));
+    // A device that never pauses, sending `text` again and again in chunks every 5 ms: its
+    // replies are still framed at least every kMaxBurstMs, each of them whole, and no buffer
+    // passes its cap. Chunks that seldom or never end with "#" are framed by the time cap alone,
+    // through the last "#", the start of the next reply waiting in the burst for its rest.
+    void deviceThatNeverPauses_data() {
+        QTest::addColumn<QByteArray>("first");  // the first chunk
+        QTest::addColumn<QByteArray>("text");   // then this, again and again
+        QTest::addColumn<int>("chunkBytes");
+        QTest::addColumn<int>("forMs");
+        QTest::addColumn<int>("leastReplies");  // each "800"
+        QTest::newRow("chunks seldom ending with #")
+            << QByteArray("8") << QByteArray("00#8") << 3 << 2000 << 2000 / Comm::kMaxBurstMs;
+        QTest::newRow("chunks never ending with #")
+            << QByteArray("8") << QByteArray("00#8") << 4 << 1500 << 1500 / Comm::kMaxBurstMs;
+        // A refused reply holds back what follows it for the next event: refused replies
+        // without end cannot make that text grow past the cap.
+        QTest::newRow("refused replies")
+            << QByteArray("6000#") << QByteArray("6000#") << 5 << 4000 << 0;
     }
-
-    // Chunks that never end with "#": framed by the time cap alone, through the last "#"; the
-    // start of the next reply waits in the burst for its rest.
-    void serialStreamNeverEndingWithHash() {
+    void deviceThatNeverPauses() {
+        QFETCH(QByteArray, first);
+        QFETCH(QByteArray, text);
+        QFETCH(int, chunkBytes);
+        QFETCH(int, forMs);
+        QFETCH(int, leastReplies);
         TestRig rig;
         rig.serial.open();
         Watch watch(rig);
-        serialChunks(rig, watch, "8", 1, 0);
-        serialChunks(rig, watch, repeated("00#8", 4 * 300), 4, 5, 5);
-        rig.clock.advance(1600);
+        serialChunks(rig, watch, first, first.size(), 0);
+        serialChunks(rig, watch, repeated(text, chunkBytes * forMs / 5), chunkBytes, 5, 5);
+        rig.clock.advance(forMs + 100);
         QVERIFY(watch.most <= kMaxReceiveBytes);
-        QVERIFY(watch.texts.size() >= 1500 / Comm::kMaxBurstMs);
         QCOMPARE(watch.texts.count(QStringLiteral("800")), watch.texts.size());
+        QVERIFY2(watch.texts.size() >= leastReplies, qPrintable(watch.texts.join(' ')));
     }
 
     // A megabyte of digits without "#", its last bytes joined to a reply: none of it reaches a
@@ -118,18 +126,6 @@ private Q_SLOTS:
         serialChunks(rig, watch, "150#", 4, 0, 200);
         rig.clock.advance(400);
         QCOMPARE(watch.texts, QStringList{"150"});
-    }
-
-    // A reply refused by the parser holds back what follows it for the next event; a device that
-    // sends only refused replies cannot make that text grow past the cap.
-    void serialRefusedRepliesWithoutEnd() {
-        TestRig rig;
-        rig.serial.open();
-        Watch watch(rig);
-        serialChunks(rig, watch, repeated("6000#", 5 * 2000), 5, 2);
-        rig.clock.advance(4100);
-        QVERIFY(watch.most <= kMaxReceiveBytes);
-        QVERIFY(watch.texts.isEmpty());
     }
 
     // The burst gap against a USB adapter's packets: pieces of one reply up to the slow adapter's

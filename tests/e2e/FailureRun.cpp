@@ -7,13 +7,18 @@
 #include <QtTest>
 #include <algorithm>
 
+#include "SimulatorProcess.h"
 #include "link/LanLink.h"
 #include "link/SerialLink.h"
+#include "shell/ControlLocking.h"
 
 namespace {
 
 constexpr int kProbeIntervalMs = 10;
 constexpr int kIdleMs = 500;
+
+const QStringList kMotorGearFields{"Text1(1)",   "Text1(2)",   "Text1(100)",
+                                   "Text1(101)", "Text1(102)", "Text1(103)"};
 
 double cpuSeconds() {
     rusage usage{};
@@ -92,6 +97,46 @@ void printFigures(const QList<FailureFigures>& runs) {
         qInfo("%-64s %7lld ms %6.1f ms %7lld B %8.1f %% %7lld kB", qPrintable(f.scenario),
               f.sequenceMs, f.longestGapMs, qlonglong(f.mostBuffered), f.idleCpuPercent,
               f.rssGrowthKb);
+}
+
+void showReadSettings(Program& program) {
+    qx::Controls& c = program.form->controls();
+    qx::AllDispON(c);
+    const QStringList gear{"12800", "12800", "1", "16", "0", "32"};
+    for (int i = 0; i < kMotorGearFields.size(); ++i) c.setText(kMotorGearFields[i], gear[i]);
+}
+
+bool motorGearFieldsEmpty(const Program& program) {
+    return std::all_of(kMotorGearFields.begin(), kMotorGearFields.end(),
+                       [&](const QString& field) { return program.text(field).isEmpty(); });
+}
+
+namespace {
+
+bool captionButtonAnswers(Program& program) {
+    program.form->controls().setText(QStringLiteral("Text1(0)"), QString());
+    return program.click(QStringLiteral("Command5(0)")) &&
+           QTest::qWaitFor([&] { return program.text(QStringLiteral("Text1(0)")) == "800"; }, 3000);
+}
+
+}  // namespace
+
+bool serialConnectionAnswers(Program& program, SimulatorProcess& sim, bool vanished) {
+    const QString device = vanished ? sim.waitForNewPty() : sim.ptyPath();
+    if (device.isEmpty()) return false;
+    qputenv("QUORVELX_COM10", device.toLocal8Bit());
+    qx::Comm& comm = program.form->comm();
+    comm.COMM1open();
+    const bool answered = comm.portOpen() && captionButtonAnswers(program);
+    comm.COMM1close();
+    return answered;
+}
+
+bool lanConnectionAnswers(Program& program, const QString& address) {
+    program.form->controls().setText(QStringLiteral("Text13"), address);
+    const bool answered = captionButtonAnswers(program);
+    program.form->frmTerm().NETOffLine1();
+    return answered;
 }
 
 void chooseModel(Program& program, const QString& model) {

@@ -9,6 +9,8 @@
 
 #include "Program.h"
 
+class SimulatorProcess;
+
 // What one run against a failing controller showed: how long its sequence took, the longest
 // pause between two turns of the window's event loop while it ran (a timer that asks for a turn
 // every 10 ms), the most text either link held while it waited for a "#", and, after the link has
@@ -57,6 +59,18 @@ private:
 
 // Prints the figures of the runs as a table, one line each.
 void printFigures(const QList<FailureFigures>& runs);
+
+// The window as after a read: the settings unlocked and the six motor gear fields filled (RA 12800
+// steps, clockwise, 16 microsteps; DEC 12800, counter-clockwise, 32).
+void showReadSettings(Program& program);
+// The six motor gear fields are empty.
+bool motorGearFieldsEmpty(const Program& program);
+
+// A new connection answers the MaxRate query of the caption button: over the serial port to the
+// simulator's device (its new one after a vanished one), or over the LAN to `address`. The
+// connection is closed again.
+bool serialConnectionAnswers(Program& program, SimulatorProcess& sim, bool vanished);
+bool lanConnectionAnswers(Program& program, const QString& address);
 
 // The action of an operator who chooses a model in Combo2 (which would run the model write).
 void chooseModel(Program& program, const QString& model);

@@ -66,6 +66,12 @@ SimulatorProcess::~SimulatorProcess() {
     if (!process_.waitForFinished(3000)) process_.kill();
 }
 
+QStringList SimulatorProcess::commands() const {
+    QStringList out;
+    for (const Received& r : received()) out << r.command;
+    return out;
+}
+
 QList<SimulatorProcess::Received> SimulatorProcess::received() const {
     QList<Received> out;
     QFile log(dir_.filePath(QStringLiteral("sim.log")));

@@ -30,6 +30,7 @@ public:
         QString command;
     };
     QList<Received> received() const;
+    QStringList commands() const;  // received(), without their times
 
 private:
     void takeAnnouncements();

@@ -28,15 +28,6 @@ using namespace qx;
 
 namespace {
 
-const QStringList kGearFields{"Text1(1)",   "Text1(2)",   "Text1(100)",
-                              "Text1(101)", "Text1(102)", "Text1(103)"};
-
-QStringList commandsOf(const SimulatorProcess& sim) {
-    QStringList out;
-    for (const SimulatorProcess::Received& r : sim.received()) out << r.command;
-    return out;
-}
-
 // Port 9999 of a loopback address of its own (127.0.0.2 and up) that no controller answers:
 // bound but not listening, a connect is refused; listening with a queue of one that a first
 // connection has filled, a connect is never accepted (its handshake is dropped).
@@ -91,17 +82,6 @@ class FailingLanTest : public QObject {
         return sim;
     }
 
-    // A new connection, made by a caption button, answers.
-    void newConnectionAnswers(const QString& address) {
-        Form1& form = *program_->form;
-        form.controls().setText(QStringLiteral("Text13"), address);
-        form.controls().setText(QStringLiteral("Text1(0)"), QString());
-        QVERIFY(program_->click(QStringLiteral("Command5(0)")));
-        QTRY_COMPARE_WITH_TIMEOUT(program_->text(QStringLiteral("Text1(0)")), QStringLiteral("800"),
-                                  3000);
-        form.frmTerm().NETOffLine1();
-    }
-
     // The operator disconnects; the program goes idle.
     void finish(FailureRun& run) {
         program_->form->frmTerm().NETOffLine1();
@@ -148,13 +128,13 @@ private Q_SLOTS:
         QCOMPARE(form.frmTerm().connected(), !connectionLost);
         // The simulator logs a command a moment after it has come.
         if (!connectionLost)
-            QTRY_VERIFY_WITH_TIMEOUT(commandsOf(*sim).contains(QStringLiteral(":Pe#")), 3000);
+            QTRY_VERIFY_WITH_TIMEOUT(sim->commands().contains(QStringLiteral(":Pe#")), 3000);
         QTest::qWait(100);
-        const QStringList commands = commandsOf(*sim);
+        const QStringList commands = sim->commands();
         QCOMPARE(commands.contains(QStringLiteral(":Pe#")), !connectionLost);
         QCOMPARE(commands.count(QStringLiteral(":GVP#")), 1);  // one read, nothing else
         finish(run);
-        newConnectionAnswers(sim->tcpAddress());
+        QVERIFY(lanConnectionAnswers(*program_, sim->tcpAddress()));
     }
 
     void factoryResetSurvivesAReset() {
@@ -162,9 +142,7 @@ private Q_SLOTS:
         QVERIFY(sim);
         Form1& form = *program_->form;
         Controls& c = form.controls();
-        AllDispON(c);
-        const QStringList gear{"12800", "12800", "1", "16", "0", "32"};
-        for (int i = 0; i < kGearFields.size(); ++i) c.setText(kGearFields[i], gear[i]);
+        showReadSettings(*program_);
 
         BoxAnswerer boxes;
         FailureRun run(*program_, QStringLiteral("factory reset: connection reset at step b"));
@@ -173,15 +151,14 @@ private Q_SLOTS:
 
         QVERIFY(run.actionsRanDuringTheSequence());
         QCOMPARE(boxes.seen, QStringList{"工場出荷設定|工場設定値に戻しますか？"});
-        QCOMPARE(commandsOf(*sim), (QStringList{":Pd#", ":SXA1,R#"}));
+        QCOMPARE(sim->commands(), (QStringList{":Pd#", ":SXA1,R#"}));
         QVERIFY(!c.visible(QStringLiteral("Picture7")));
-        for (const QString& field : kGearFields)
-            QVERIFY2(c.text(field).isEmpty(), qPrintable(field));
+        QVERIFY(motorGearFieldsEmpty(*program_));
         QCOMPARE(form.frmTerm().Winsock1().state(), int(TcpClient::Closed));
         QVERIFY(c.enabled(QStringLiteral("Command61")));
         QVERIFY(!c.enabled(QStringLiteral("Command12")));
         finish(run);
-        newConnectionAnswers(sim->tcpAddress());
+        QVERIFY(lanConnectionAnswers(*program_, sim->tcpAddress()));
     }
 
     // A connect that does not stand ends within its limit; the read does not start.
@@ -217,7 +194,7 @@ private Q_SLOTS:
 
         const auto sim = simulator({});
         QVERIFY(sim);
-        newConnectionAnswers(sim->tcpAddress());
+        QVERIFY(lanConnectionAnswers(*program_, sim->tcpAddress()));
     }
 };
 

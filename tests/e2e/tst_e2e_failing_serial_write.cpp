@@ -15,22 +15,8 @@
 #include "SimulatorProcess.h"
 #include "link/ReceiveLimit.h"
 #include "link/SerialLink.h"
-#include "shell/ControlLocking.h"
 
 using namespace qx;
-
-namespace {
-
-const QStringList kGearFields{"Text1(1)",   "Text1(2)",   "Text1(100)",
-                              "Text1(101)", "Text1(102)", "Text1(103)"};
-
-QStringList commandsOf(const SimulatorProcess& sim) {
-    QStringList out;
-    for (const SimulatorProcess::Received& r : sim.received()) out << r.command;
-    return out;
-}
-
-}  // namespace
 
 class FailingSerialWriteTest : public QObject {
     Q_OBJECT
@@ -76,12 +62,9 @@ private Q_SLOTS:
         Form1& form = *program.form;
         Controls& c = form.controls();
 
-        // Connected, and read: the settings unlocked, the gear fields filled.
         form.comm().COMM1open();
         QVERIFY(form.comm().portOpen());
-        AllDispON(c);
-        const QStringList gear{"12800", "12800", "1", "16", "0", "32"};
-        for (int i = 0; i < kGearFields.size(); ++i) c.setText(kGearFields[i], gear[i]);
+        showReadSettings(program);
 
         BoxAnswerer boxes;
         FailureRun run(program, QString::fromLatin1(QTest::currentDataTag()));
@@ -92,11 +75,10 @@ private Q_SLOTS:
         QCOMPARE(boxes.seen, questions);
         QVERIFY(!form.comm().portOpen());
         QVERIFY(!c.visible(QStringLiteral("Picture7")));
-        for (const QString& field : kGearFields)
-            QVERIFY2(c.text(field).isEmpty(), qPrintable(field));
+        QVERIFY(motorGearFieldsEmpty(program));
         QVERIFY(c.enabled(QStringLiteral("Command11")));
         QVERIFY(!c.enabled(QStringLiteral("Command12")));
-        const QStringList commands = commandsOf(sim);
+        const QStringList commands = sim.commands();
         QCOMPARE(commands.value(commands.size() - 1), lastCommand);
         QVERIFY(!commands.contains(QStringLiteral(":TA#")));  // the model write did not run
 
@@ -105,18 +87,7 @@ private Q_SLOTS:
         QVERIFY2(figures.mostBuffered <= kMaxReceiveBytes,
                  qPrintable(QString::number(figures.mostBuffered)));
 
-        // A new connection to the controller answers.
-        const QString device =
-            fault.endsWith(QLatin1String("drop")) ? sim.waitForNewPty() : sim.ptyPath();
-        QVERIFY(!device.isEmpty());
-        qputenv("QUORVELX_COM10", device.toLocal8Bit());
-        form.comm().COMM1open();
-        QVERIFY(form.comm().portOpen());
-        c.setText(QStringLiteral("Text1(0)"), QString());
-        QVERIFY(program.click(QStringLiteral("Command5(0)")));
-        QTRY_COMPARE_WITH_TIMEOUT(program.text(QStringLiteral("Text1(0)")), QStringLiteral("800"),
-                                  3000);
-        form.comm().COMM1close();
+        QVERIFY(serialConnectionAnswers(program, sim, fault.endsWith(QLatin1String("drop"))));
     }
 };
 

@@ -49,6 +49,22 @@ QByteArray readAtLeast(QIODevice& device, qsizetype size) {
     return received;
 }
 
+// A client of a TCP server whose controller has this fault.
+struct TcpClientOf {
+    explicit TcpClientOf(const char* option) {
+        const auto fault = qx::sim::parseFaultOption(QString::fromLatin1(option));
+        controller.setFault(fault->first, fault->second);
+        listening = server.listen(0);
+        socket.connectToHost(QHostAddress::LocalHost, server.port());
+        connected = listening && socket.waitForConnected(kWaitMs);
+    }
+    Controller controller;
+    qx::sim::TcpServer server{controller};
+    QTcpSocket socket;
+    bool listening = false;
+    bool connected = false;
+};
+
 }  // namespace
 
 class TestSimFaults : public QObject {
@@ -198,13 +214,9 @@ private slots:
 
     // A reset connection ends at once for the client; the server keeps serving others.
     void tcpReset() {
-        Controller controller;
-        controller.setFault(QStringLiteral(":GXE1#"), parsed(":GXE1#=reset"));
-        qx::sim::TcpServer server(controller);
-        QVERIFY(server.listen(0));
-        QTcpSocket socket;
-        socket.connectToHost(QHostAddress::LocalHost, server.port());
-        QVERIFY(socket.waitForConnected(kWaitMs));
+        TcpClientOf client(":GXE1#=reset");
+        QVERIFY(client.connected);
+        QTcpSocket& socket = client.socket;
         QSignalSpy errors(&socket, &QTcpSocket::errorOccurred);
         socket.write(":GXE1#");
         QTRY_VERIFY_WITH_TIMEOUT(socket.state() == QAbstractSocket::UnconnectedState, kWaitMs);
@@ -214,13 +226,9 @@ private slots:
 
     // A stream over TCP goes on until the connection closes, and the other answers go out in it.
     void tcpStream() {
-        Controller controller;
-        controller.setFault(QStringLiteral(":GXEL#"), parsed(":GXEL#=stream:5"));
-        qx::sim::TcpServer server(controller);
-        QVERIFY(server.listen(0));
-        QTcpSocket socket;
-        socket.connectToHost(QHostAddress::LocalHost, server.port());
-        QVERIFY(socket.waitForConnected(kWaitMs));
+        TcpClientOf client(":GXEL#=stream:5");
+        QVERIFY(client.connected);
+        QTcpSocket& socket = client.socket;
         socket.write(":GXEL#");
         const QByteArray first = readAtLeast(socket, 40);
         QVERIFY(first.startsWith("6#6#6#6#"));
