@@ -86,9 +86,12 @@ Counts countFor(const std::vector<std::vector<ReplyTimes>>& runs, double gapMs, 
                     ++counts.split;
                     break;
                 }
+            // Framed at its "#", a reply is joined only by a next one that has begun by then.
             const double framedAt = framedAtHash ? p.back() : p.back() + gapMs;
-            if (!framedAtHash && i + 1 < run.size() && run[i + 1].packets.front() < framedAt)
-                ++counts.joined;
+            const bool nextBegun =
+                i + 1 < run.size() && (framedAtHash ? run[i + 1].packets.front() <= framedAt
+                                                    : run[i + 1].packets.front() < framedAt);
+            if (nextBegun) ++counts.joined;
             if (framedAt >= run[i].nextQueryAt) ++counts.late;
         }
     }
