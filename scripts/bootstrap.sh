@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building, testing and the demo need on Debian 12. Safe to run again: when every
 # package is already there it returns at once.
+#   --fuzz   also what the fuzz targets need (clang and its libFuzzer runtime; scripts/fuzz.sh)
 set -euo pipefail
 
 packages=(
@@ -17,6 +18,9 @@ packages=(
     # Pseudo-terminal pairs for the serial tests; the ping of the controller's address.
     socat iputils-ping
 )
+if [ "${1:-}" = "--fuzz" ]; then
+    packages+=(clang-14 libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -33,9 +33,9 @@ std::vector<Output> Controller::receive(const QByteArray& bytes, qint64 nowMs) {
     std::vector<Output> outputs;
     for (const QString& command : takeCommands()) {
         log_.push_back({nowMs, command});
-        const QByteArray reply = answer(command);
-        const std::vector<Output> shaped =
-            shapeAnswer(reply, answerDelayMs_, takeFault(command), random_());
+        const std::optional<Fault> fault = takeFault(command);
+        const QByteArray reply = answer(command, fault && fault->kind == Fault::Kind::Ignore);
+        const std::vector<Output> shaped = shapeAnswer(reply, answerDelayMs_, fault, random_());
         outputs.insert(outputs.end(), shaped.begin(), shaped.end());
     }
     return outputs;
@@ -63,11 +63,11 @@ std::vector<QString> Controller::takeCommands() {
     return commands;
 }
 
-QByteArray Controller::answer(const QString& command) {
+QByteArray Controller::answer(const QString& command, bool ignored) {
     if (isQuery(command)) return (queryValue(command) + QLatin1Char('#')).toLatin1();
     const SetRule* rule = findSetRule(command);
     if (!rule) return {};
-    const bool accepted = apply(*rule, argumentOf(command, *rule));
+    const bool accepted = ignored || apply(*rule, argumentOf(command, *rule));
     if (!rule->answersOne) return {};
     return accepted ? QByteArrayLiteral("1") : QByteArrayLiteral("0");
 }

@@ -23,6 +23,7 @@ struct Fault {
                    // firstPieceBytes into two)
         Garbage,   // the answer is replaced by `text` (sent as it stands, no "#" added)
         Drop,      // the connection (TCP) or the device (pty) goes away instead of answering
+        Ignore,    // a set command is logged and answered as accepted, but changes nothing
         Reset,     // as Drop, but a TCP connection is reset (RST) instead of closed
         Trickle,   // the answer comes one byte every gapMs
         Binary,    // the answer is replaced by `bytes` bytes of every value, "#" and NUL included
@@ -101,7 +102,7 @@ public:
 
 private:
     std::vector<QString> takeCommands();
-    QByteArray answer(const QString& command);
+    QByteArray answer(const QString& command, bool ignored);
     bool isQuery(const QString& command) const;
     bool apply(const SetRule& rule, const QString& argument);
     bool setClock(const QDateTime& controllerTime);

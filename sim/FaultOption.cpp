@@ -22,6 +22,7 @@ constexpr std::array kKindNames{
     KindName{"split", K::Split, 5},
     KindName{"garbage", K::Garbage},
     KindName{"drop", K::Drop},
+    KindName{"ignore", K::Ignore},
     KindName{"reset", K::Reset},
     KindName{"trickle", K::Trickle, 100},
     KindName{"binary", K::Binary, 64},

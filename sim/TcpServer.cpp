@@ -46,7 +46,10 @@ void TcpServer::close() {
 }
 
 void TcpServer::acceptConnections() {
-    while (QTcpSocket* socket = server_.nextPendingConnection()) serve(socket);
+    while (QTcpSocket* socket = server_.nextPendingConnection()) {
+        emit connectionAccepted(clock_.elapsed());
+        serve(socket);
+    }
 }
 
 void TcpServer::serve(QTcpSocket* socket) {

@@ -35,6 +35,8 @@ signals:
     // Every command the controller received through this server, with its time in ms since
     // listen().
     void commandLogged(qint64 atMs, const QString& command);
+    // A client connected, at this time in ms since listen().
+    void connectionAccepted(qint64 atMs);
 
 private:
     void acceptConnections();

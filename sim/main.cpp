@@ -2,7 +2,8 @@
 // (serial) and TCP on 127.0.0.1 or another address of this machine.
 //
 //   quorvelx-sim [--tcp-port N] [--listen ADDRESS] [--no-tcp] [--no-pty] [--log FILE]
-//                [--fault PREFIX=KIND[:ARG][@TIMES|@onward]]... [--value QUERY=TEXT]...
+//                [--log-connections] [--fault PREFIX=KIND[:ARG][@TIMES|@onward]]...
+//                [--value QUERY=TEXT]...
 //
 // Prints "pty /dev/pts/N" and "tcp ADDRESS PORT", one line per server, and runs until SIGTERM or
 // SIGINT. After a dropped answer has taken the pty away, a new one is opened and printed.
@@ -39,6 +40,7 @@ struct Options {
     quint16 tcpPort = qx::sim::TcpServer::kDefaultPort;
     QHostAddress listenAddress{QHostAddress::LocalHost};
     QString logFile;
+    bool logConnections = false;
     std::vector<std::pair<QString, qx::sim::Fault>> faults;
     std::vector<std::pair<QString, QString>> values;  // query, reply body
 };
@@ -64,16 +66,20 @@ std::optional<Options> parseOptions(const QCoreApplication& app) {
     const QCommandLineOption log(QStringLiteral("log"),
                                  QStringLiteral("Append each received command as \"<ms> <cmd>\"."),
                                  QStringLiteral("FILE"));
+    const QCommandLineOption logConnections(
+        QStringLiteral("log-connections"),
+        QStringLiteral("Also log each accepted TCP connection, as \"<ms> connected\"."));
     const QCommandLineOption fault(
         QStringLiteral("fault"),
         QStringLiteral("PREFIX=KIND[:ARG][@TIMES|@onward], KIND: noanswer, late, split, trickle, "
-                       "garbage, binary, flood, stream, usb, drop, reset (sim/FaultOption.h)."),
+                       "garbage, binary, flood, stream, usb, drop, reset, ignore "
+                       "(sim/FaultOption.h)."),
         QStringLiteral("FAULT"));
     const QCommandLineOption value(
         QStringLiteral("value"),
         QStringLiteral("QUERY=TEXT: answer QUERY (\":Gt#\") with TEXT and \"#\"."),
         QStringLiteral("VALUE"));
-    parser.addOptions({tcpPort, listen, noTcp, noPty, log, fault, value});
+    parser.addOptions({tcpPort, listen, noTcp, noPty, log, logConnections, fault, value});
     parser.process(app);
 
     Options options;
@@ -91,6 +97,7 @@ std::optional<Options> parseOptions(const QCoreApplication& app) {
     options.tcp = !parser.isSet(noTcp);
     options.pty = !parser.isSet(noPty);
     options.logFile = parser.value(log);
+    options.logConnections = parser.isSet(logConnections);
     for (const QString& design : parser.values(fault)) {
         auto parsed = qx::sim::parseFaultOption(design);
         if (!parsed) {
@@ -112,7 +119,8 @@ std::optional<Options> parseOptions(const QCoreApplication& app) {
 }
 
 // Appends every received command to the log file as "<ms> <command>", flushed at once so that a
-// reader sees each line as soon as the command has arrived.
+// reader sees each line as soon as the command has arrived. A TCP connection, when logged, is the
+// line "<ms> connected": a command always begins with ":", so the two never mix.
 class CommandLogFile : public QObject {
 public:
     bool open(const QString& path) {
@@ -191,6 +199,10 @@ int main(int argc, char* argv[]) {
         if (logging)
             QObject::connect(tcp.get(), &qx::sim::TcpServer::commandLogged, &logFile,
                              &CommandLogFile::write);
+        if (logging && options->logConnections)
+            QObject::connect(
+                tcp.get(), &qx::sim::TcpServer::connectionAccepted, &logFile,
+                [&logFile](qint64 atMs) { logFile.write(atMs, QStringLiteral("connected")); });
     }
 
 #ifdef Q_OS_UNIX

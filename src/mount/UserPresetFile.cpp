@@ -32,11 +32,11 @@ QByteArray userPresetBytes(const QStringList& items) {
     return bytes;
 }
 
-std::optional<QStringList> userPresetItems(const QByteArray& content) {
+std::optional<QStringList> userPresetItems(const QByteArray& content, bool cut) {
     QStringList items;
     qsizetype position = 0;
     while (items.size() < kUserPresetItems) {
-        const std::optional<QString> item = readField(content, position);
+        const std::optional<QString> item = readField(content, position, cut);
         if (!item) return std::nullopt;
         items << *item;
     }
@@ -56,9 +56,9 @@ void Save_Set(Form1& form) {
 }
 
 void Load_Set(Form1& form) {
-    const std::optional<QByteArray> content = readWholeFile(presetPath(form));
-    if (!content) return;
-    const std::optional<QStringList> items = userPresetItems(*content);
+    const std::optional<FileStart> file = readFileStart(presetPath(form));
+    if (!file) return;
+    const std::optional<QStringList> items = userPresetItems(file->bytes, file->cut);
     if (!items) return;
     Controls& c = form.controls();
     for (int i = 0; i < int(kGearFields.size()); ++i)

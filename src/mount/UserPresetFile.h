@@ -16,8 +16,8 @@ inline constexpr int kUserPresetItems = 11;
 
 QByteArray userPresetBytes(const QStringList& items);
 // The eleven fields of the file by the settings files' field-reading rule; nullopt when fewer
-// can be read.
-std::optional<QStringList> userPresetItems(const QByteArray& content);
+// can be read (`cut`: the file goes on after `content`).
+std::optional<QStringList> userPresetItems(const QByteArray& content, bool cut = false);
 
 // Stores the gear table, the MaxRate and the two directions; atomically, so a failed save leaves
 // the previous file.

@@ -1,6 +1,6 @@
 #include "operations/TimeAndSite.h"
 
-#include <cstdlib>
+#include <cmath>
 #include <functional>
 
 #include "link/LinkSend.h"
@@ -65,7 +65,7 @@ QString setTimeCommand(const SystemTime& t) {
 
 QString utcOffsetCommand(int biasMinutes) {
     const QChar sign = biasMinutes < 0 ? QLatin1Char('-') : QLatin1Char('+');
-    return QStringLiteral(":SG%1%2#").arg(sign).arg(std::abs(biasMinutes) / 60.0, 0, 'f', 2);
+    return QStringLiteral(":SG%1%2#").arg(sign).arg(std::fabs(biasMinutes / 60.0), 0, 'f', 2);
 }
 
 QString clockDisplayText(const SystemTime& t) {

@@ -25,6 +25,7 @@ void showNotConnected(Controls& controls) {
 void readAllOverLan(Form1& form) {
     const LongSequence sequence(form, QStringLiteral("設定の読み込み（LAN）"));
     if (sequence.refused()) return;
+    form.showSettingsRead(false);
     Controls& controls = form.controls();
     const std::optional<bool> answered =
         pingAnswered(form.platform().pinger, trimmedText(controls.text(QStringLiteral("Text13"))));
@@ -57,6 +58,7 @@ void readAllOverLan(Form1& form) {
     form.Wait(kPauseBeforeEndMs);
     send(QStringLiteral(":Pe#"));
     AllDispON(controls);
+    form.showSettingsRead(true);
 }
 
 }  // namespace qx

@@ -58,6 +58,7 @@ void runRetryPasses(Form1& form, const SendCommand& send) {
 void readAllOverSerial(Form1& form) {
     const LongSequence sequence(form, QStringLiteral("設定の読み込み（シリアル）"));
     if (sequence.refused()) return;
+    form.showSettingsRead(false);
     Comm& comm = form.comm();
     Controls& controls = form.controls();
     comm.COMM1open();
@@ -77,6 +78,7 @@ void readAllOverSerial(Form1& form) {
     form.PlaySound(QStringLiteral("yomikomiend.mp3"));
     send(QStringLiteral(":Pe#"));
     AllDispON(controls);
+    form.showSettingsRead(true);
     form.setTimer1Interval(kPollIntervalMs);
 }
 
@@ -95,6 +97,7 @@ void disconnectAndClear(Form1& form) {
     controls.setEnabled(QStringLiteral("Command6(14)"), true);
     controls.setEnabled(QStringLiteral("Command6(15)"), true);
     controls.setVisible(QStringLiteral("Command38"), true);
+    form.showSettingsRead(false);  // the fields are empty now
     form.blinkPicture();
 }
 

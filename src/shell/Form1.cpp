@@ -6,16 +6,19 @@
 #include "link/SerialLink.h"
 #include "mount/FamilyPresets.h"
 #include "mount/GearCalculation.h"
+#include "mount/UserPresetFile.h"
 #include "operations/OneShotButtons.h"
 #include "operations/TimeAndSite.h"
 #include "read/Conversions.h"
 #include "read/LanReadAll.h"
 #include "read/ReadAll.h"
 #include "shell/ControlLocking.h"
+#include "shell/SettingsFiles.h"
 #include "shell/Utilities.h"
 #include "ui/layout/Form1Layout.h"
 #include "write/CaptionButtons.h"
 #include "write/SetButtons.h"
+#include "write/SettingsBackup.h"
 
 namespace qx {
 
@@ -40,6 +43,8 @@ Form1::~Form1() = default;
 // ---- window events -------------------------------------------------------------------------
 
 void Form1::Form_Load() {
+    removeUnfinishedSaves(platform_.folders.settingsFolder(),
+                          {kCommFile, kLanipFile, kSiriFile, kSetDataFile});
     Load_param();
     Load_lan();
     Load_comm();
@@ -83,6 +88,10 @@ void Form1::Command61_Click() {
 
 void Form1::Command12_Click() {
     disconnectAndClear(*this);
+}
+
+void Form1::showSettingsRead(bool read) {
+    offerBackupAndRestore(controls_, read);
 }
 
 void Form1::Option7_Click() {

@@ -48,6 +48,11 @@ public:
     void Combo1_LostFocus();
     void Command60_Click();  // "ping"
 
+    // Whether the fields hold a completed read (what the controller holds): the read-alls say so
+    // at their start (false) and end (true), the disconnect when it has emptied them (false). The
+    // backup and restore buttons are offered only while they do.
+    void showSettingsRead(bool read);
+
     // Single reads and time.
     void Command5_Click(int index);  // caption buttons
     void Command34_Click();          // "Set": PC date, time and UTC offset to the controller

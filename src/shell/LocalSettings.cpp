@@ -23,9 +23,9 @@ void Form1::save_comm() {
 }
 
 void Form1::Load_comm() {
-    const std::optional<QByteArray> content = readWholeFile(fileIn(*this, kCommFile));
-    if (!content) return;
-    const std::optional<QString> field = firstField(*content);
+    const std::optional<FileStart> file = readFileStart(fileIn(*this, kCommFile));
+    if (!file) return;
+    const std::optional<QString> field = firstField(file->bytes, file->cut);
     if (!field) return;
     if (field->contains(QLatin1Char('9'))) {
         if (!controls_.checked(QStringLiteral("Option8"))) Option8_Click();
@@ -42,9 +42,9 @@ void Form1::save_lan() {
 }
 
 void Form1::Load_lan() {
-    const std::optional<QByteArray> content = readWholeFile(fileIn(*this, kLanipFile));
-    if (!content) return;
-    if (const std::optional<QString> field = firstField(*content))
+    const std::optional<FileStart> file = readFileStart(fileIn(*this, kLanipFile));
+    if (!file) return;
+    if (const std::optional<QString> field = firstField(file->bytes, file->cut))
         controls_.setText(QStringLiteral("Text13"), trimmedText(*field));
 }
 
@@ -55,9 +55,9 @@ void Form1::Save_param() {
 }
 
 void Form1::Load_param() {
-    const std::optional<QByteArray> content = readWholeFile(fileIn(*this, kSiriFile));
-    if (!content) return;
-    const std::optional<qint16> n = firstNumberField(*content);
+    const std::optional<FileStart> file = readFileStart(fileIn(*this, kSiriFile));
+    if (!file) return;
+    const std::optional<qint16> n = firstNumberField(file->bytes, file->cut);
     if (!n || *n < kFirstPort || *n > kLastPort) return;  // a number the port refuses
     platform_.serial.setPortNumber(*n);
     controls_.setText(QStringLiteral("Combo1"), QStringLiteral("COM%1").arg(*n));

@@ -4,7 +4,6 @@
 
 #include "link/LinkSend.h"
 #include "read/QueryIndex.h"
-#include "shell/Form1.h"
 
 namespace qx {
 
@@ -29,6 +28,11 @@ constexpr std::array<CaptionQuery, 16> kCaptionQueries = {{
 void rereadField(Form1& form, int index) {
     QueryIndex = static_cast<qint16>(index + 1);
     const LinkSend send = LinkSend::forClick(form);  // on the LAN every click connects anew
+    rereadField(send, index);
+}
+
+void rereadField(const LinkSend& send, int index) {
+    QueryIndex = static_cast<qint16>(index + 1);
     if (index < 0 || index >= int(kCaptionQueries.size())) return;
     const CaptionQuery& q = kCaptionQueries[index];
     QueryIndex = q.queryIndex;

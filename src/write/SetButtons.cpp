@@ -29,6 +29,8 @@ void copyToCalculator(Controls& controls, int index) {
     }
 }
 
+}  // namespace
+
 void writeSetting(Form1& form, const LinkSend& send, int index) {
     Controls& controls = form.controls();
     copyToCalculator(controls, index);  // also when the link is not ready
@@ -46,8 +48,6 @@ void writeSetting(Form1& form, const LinkSend& send, int index) {
             break;
     }
 }
-
-}  // namespace
 
 void runSetButton(Form1& form, int index) {
     // The factory reset and the restart wait; a setting goes out at once.

@@ -17,6 +17,8 @@
 #include "operations/TimeAndSite.h"
 #include "operations/WirelessMode.h"
 #include "write/GearWrite.h"
+#include "write/SettingsBackup.h"
+#include "write/SettingsRestore.h"
 
 using namespace qx;
 using namespace qx::test;
@@ -77,6 +79,33 @@ struct ReentryRig : TestRig {
         return log.rows().filter(
             QRegularExpression(QStringLiteral("^\\d+ (serial|lan|sound|message) ")));
     }
+};
+
+// A restore that nobody stops.
+class QuietProgress : public RestoreProgress {
+public:
+    void stepReached(int, int) override {}
+    void rowChanged(int) override {}
+    bool cancelRequested() override { return false; }
+};
+
+// A window that has read the controller, saved a backup, then read a changed MaxRate: a restore
+// of the backup writes it back.
+struct RestoreRig : ReentryRig {
+    RestoreRig() : ReentryRig(false) {
+        form->Command11_Click();
+        files.answers = {settingsFile("backup.json")};
+        saveSettingsBackup(*form);
+        controller->setQueryValue(QStringLiteral(":GXE1#"), QStringLiteral("900"));
+        form->Command5_Click(0);
+        clock.advance(100);
+        files.answers = {settingsFile("backup.json")};
+        plan = chooseRestoreFile(*form).value();
+        log.clear();
+    }
+    void restore() { runRestore(*form, plan, progress); }
+    RestorePlan plan;
+    QuietProgress progress;
 };
 
 }  // namespace
@@ -141,6 +170,26 @@ private Q_SLOTS:
 
         QCOMPARE(twice.outside(), alone.outside());
         QCOMPARE(twice.log.of(QStringLiteral("beep")), QStringList{"-"});
+    }
+
+    // The restore of a backup is a sequence too: "接続" meanwhile is refused, and so is the
+    // restore while a read-all runs.
+    void restoreAndReadAll() {
+        RestoreRig alone;
+        alone.restore();
+        QVERIFY(alone.log.of(QStringLiteral("serial")).contains(QStringLiteral(":PA800#")));
+
+        RestoreRig twice;
+        twice.clock.post(300, [&] { twice.form->Command11_Click(); });
+        twice.restore();
+        QCOMPARE(twice.outside(), alone.outside());
+        QCOMPARE(twice.log.of(QStringLiteral("beep")), QStringList{"-"});
+
+        RestoreRig during;
+        during.clock.post(3000, [&] { during.restore(); });
+        during.form->Command11_Click();
+        QVERIFY(!during.log.of(QStringLiteral("serial")).contains(QStringLiteral(":PA800#")));
+        QCOMPARE(during.log.of(QStringLiteral("beep")), QStringList{"-"});
     }
 
     // A SET that sends at once, without waiting, is no sequence: it goes out during the read-all

@@ -7,7 +7,8 @@
 SimulatorProcess::SimulatorProcess(const QStringList& arguments) {
     process_.start(
         QStringLiteral(QX_SIM_PROGRAM),
-        arguments + QStringList{QStringLiteral("--log"), dir_.filePath(QStringLiteral("sim.log"))});
+        arguments + QStringList{QStringLiteral("--log"), dir_.filePath(QStringLiteral("sim.log")),
+                                QStringLiteral("--log-connections")});
     QDeadlineTimer deadline(10000);
     while (!deadline.hasExpired() && process_.state() != QProcess::NotRunning) {
         process_.waitForReadyRead(100);
@@ -72,14 +73,19 @@ QStringList SimulatorProcess::commands() const {
     return out;
 }
 
-QList<SimulatorProcess::Received> SimulatorProcess::received() const {
-    QList<Received> out;
-    QFile log(dir_.filePath(QStringLiteral("sim.log")));
-    if (!log.open(QIODevice::ReadOnly)) return out;
-    for (const QByteArray& line : log.readAll().split('\n')) {
+SimulatorProcess::Log SimulatorProcess::readLog() const {
+    Log out;
+    QFile file(dir_.filePath(QStringLiteral("sim.log")));
+    if (!file.open(QIODevice::ReadOnly)) return out;
+    for (const QByteArray& line : file.readAll().split('\n')) {
         const int blank = line.indexOf(' ');
-        if (blank > 0)
-            out.append({line.left(blank).toLongLong(), QString::fromLatin1(line.mid(blank + 1))});
+        if (blank <= 0) continue;
+        const QByteArray text = line.mid(blank + 1);
+        if (text == "connected")
+            ++out.connections;
+        else
+            out.received.append(
+                {line.left(blank).toLongLong(), QString::fromLatin1(text), out.connections});
     }
     return out;
 }

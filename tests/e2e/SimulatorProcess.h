@@ -5,8 +5,9 @@
 #include <QTemporaryDir>
 #include <memory>
 
-// The simulator program, started for one test: its pseudo-terminal, its TCP address and port and
-// the commands it received ("<ms> <command>" per line of its log).
+// The simulator program, started for one test: its pseudo-terminal, its TCP address and port, the
+// commands it received ("<ms> <command>" per line of its log) and the TCP connections it accepted
+// ("<ms> connected").
 class SimulatorProcess {
 public:
     explicit SimulatorProcess(const QStringList& arguments);
@@ -28,11 +29,19 @@ public:
     struct Received {
         qint64 atMs;
         QString command;
+        int connection;  // TCP connections accepted before it (0 for the pseudo-terminal)
     };
-    QList<Received> received() const;
+    QList<Received> received() const { return readLog().received; }
     QStringList commands() const;  // received(), without their times
+    // TCP connections accepted so far.
+    int connections() const { return readLog().connections; }
 
 private:
+    struct Log {
+        QList<Received> received;
+        int connections = 0;
+    };
+    Log readLog() const;
     void takeAnnouncements();
 
     QTemporaryDir dir_;

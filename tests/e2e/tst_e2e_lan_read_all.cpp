@@ -16,6 +16,10 @@ const QStringList kFirstPass{
     ":GXEQ#", ":GXEP#", ":GXES#", ":GXET#", ":GXEa#", ":GXEb#", ":GXEc#", ":GXEd#", ":GXEe#",
     ":GXEf#", ":GXEm#", ":GX97#", ":GXEU#", ":GXA1#", ":GXA2#", ":GXA1#", ":GXA2#"};
 
+// The simulator stamps a command when it reads it: a first command read a little late (a busy
+// machine, a sanitizer build) makes the span it sees a little shorter than the waits.
+constexpr int kEarlinessMs = 25;
+
 // The RA axis reply of the example, sent as the text and then its "#" in a packet of its own.
 const QString kAxisReply = QStringLiteral("12000,-1x,a,b,16.0");
 
@@ -44,11 +48,12 @@ private Q_SLOTS:
         const qint64 beforeEnd = received[44].atMs - received[43].atMs;    // 1000 ms and 250 ms
         qInfo("after :GVP# %lld ms; 39 short waits %lld ms; last wait and pause %lld ms",
               afterVersion, shortQueries, beforeEnd);
-        QVERIFY2(afterVersion >= 500 && afterVersion < 650,
+        QVERIFY2(afterVersion >= 500 - kEarlinessMs && afterVersion < 650,
                  qPrintable(QString::number(afterVersion)));
-        QVERIFY2(shortQueries >= 3900 && shortQueries < 4500,
+        QVERIFY2(shortQueries >= 3900 - kEarlinessMs && shortQueries < 4500,
                  qPrintable(QString::number(shortQueries)));
-        QVERIFY2(beforeEnd >= 1250 && beforeEnd < 1450, qPrintable(QString::number(beforeEnd)));
+        QVERIFY2(beforeEnd >= 1250 - kEarlinessMs && beforeEnd < 1450,
+                 qPrintable(QString::number(beforeEnd)));
 
         // The LAN reply differences.
         QCOMPARE(program.text(QStringLiteral("Text1(99)")), QStringLiteral("Kestrana"));

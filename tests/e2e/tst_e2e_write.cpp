@@ -1,15 +1,14 @@
 // Write, then read back, through the real window against the simulator program: for every field
 // whose caption button re-reads it, the operator types a value, clicks its SET button, clears the
 // field and clicks its caption; the field then shows what the controller now holds. All rows run
-// in one window session over one pseudo-terminal; one field makes the same round over TCP.
+// in one window session over one pseudo-terminal; one field makes the same round over TCP, in a
+// window of its own with the LAN link chosen.
 
 #include <QAbstractButton>
 #include <QLineEdit>
-#include <QTabWidget>
 #include <QtTest>
 
-#include "Program.h"
-#include "SimulatorProcess.h"
+#include "LanSession.h"
 #include "link/SerialLink.h"
 #include "shell/ControlLocking.h"
 
@@ -20,16 +19,6 @@ namespace {
 // The controller acknowledges some set commands with a bare "1"; the caption's reply must not
 // arrive in the same burst as that acknowledgement.
 constexpr int kAfterSetMs = 100;
-
-QWidget* showWidget(const Program& program, const QString& name) {
-    QWidget* widget = program.widget<QWidget>(name);
-    if (!widget) return nullptr;
-    for (auto* tabs : program.window->findChildren<QTabWidget*>()) {
-        for (int i = 0; i < tabs->count(); ++i)
-            if (tabs->widget(i)->isAncestorOf(widget)) tabs->setCurrentIndex(i);
-    }
-    return widget;
-}
 
 QString lastReceived(const SimulatorProcess& sim) {
     const QList<SimulatorProcess::Received> received = sim.received();
@@ -44,33 +33,34 @@ class WriteRoundTripTest : public QObject {
     std::unique_ptr<Program> program_;
 
     // Types into a field as the operator does (select all, then keys); an empty text clears it.
-    void type(const QString& field, const QString& text) {
-        auto* edit = qobject_cast<QLineEdit*>(showWidget(*program_, field));
+    static void type(const Program& program, const QString& field, const QString& text) {
+        auto* edit = qobject_cast<QLineEdit*>(program.showControl(field));
         QVERIFY2(edit, qPrintable(field));
         edit->selectAll();
         if (text.isEmpty())
             QTest::keyClick(edit, Qt::Key_Backspace);
         else
             QTest::keyClicks(edit, text);
-        QCOMPARE(program_->text(field), text);
+        QCOMPARE(program.text(field), text);
     }
-    void click(const QString& button) {
-        auto* widget = qobject_cast<QAbstractButton*>(showWidget(*program_, button));
+    static void click(const Program& program, const QString& button) {
+        auto* widget = qobject_cast<QAbstractButton*>(program.showControl(button));
         QVERIFY2(widget && widget->isEnabled(), qPrintable(button));
         widget->click();
     }
 
     // Edit, SET, clear, caption: the field shows `shown`, read back from `sim`.
-    void roundTrip(const SimulatorProcess& sim, const QString& field, int set, int caption,
-                   const QString& typed, const QString& sent, const QString& shown) {
-        type(field, typed);
-        click(element("Command6", set));
+    static void roundTrip(const Program& program, const SimulatorProcess& sim, const QString& field,
+                          int set, int caption, const QString& typed, const QString& sent,
+                          const QString& shown) {
+        type(program, field, typed);
+        click(program, element("Command6", set));
         QTRY_COMPARE_WITH_TIMEOUT(lastReceived(sim), sent, 5000);
         QTest::qWait(kAfterSetMs);
-        type(field, QString());
-        click(element("Command5", caption));
-        QTRY_COMPARE_WITH_TIMEOUT(program_->text(field), shown, 5000);
-        QCOMPARE(program_->widget<QLineEdit>(field)->text(), shown);
+        type(program, field, QString());
+        click(program, element("Command5", caption));
+        QTRY_COMPARE_WITH_TIMEOUT(program.text(field), shown, 5000);
+        QCOMPARE(program.widget<QLineEdit>(field)->text(), shown);
     }
 
 private Q_SLOTS:
@@ -125,22 +115,25 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(QString, sent);
         QFETCH(QString, shown);
-        roundTrip(*sim_, field, set, caption, typed, sent, shown);
+        roundTrip(*program_, *sim_, field, set, caption, typed, sent, shown);
     }
 
-    // The LAN link chosen in the window: the SET and the caption each connect anew to port 9999.
+    // The LAN link chosen in a window of its own: the SET and the caption each connect anew to
+    // port 9999 of the simulator's own loopback address, although its serial port is open too.
     void lanRoundTrip() {
-        SimulatorProcess lan(
-            {QStringLiteral("--no-pty"), QStringLiteral("--tcp-port"), QStringLiteral("9999")});
-        if (lan.tcpPort() != 9999) QSKIP("port 9999 is taken on this machine");
+        LanSession lan;
+        QVERIFY2(lan.problem().isEmpty(), qPrintable(lan.problem()));
+        AllDispON(lan.program().form->controls());
+        program_->form->comm().COMM1close();  // the pseudo-terminal goes to the LAN window
+        QtSerialPort& serial = lan.program().platform->serial();
+        serial.setPortNumber(10);
+        QVERIFY(serial.open());
         const qsizetype serialCommands = sim_->received().size();
-        type(QStringLiteral("Text13"), QStringLiteral("127.0.0.1"));
-        click(QStringLiteral("Option8"));
-        QVERIFY(!program_->form->serialChosen());
-        roundTrip(lan, QStringLiteral("Text1(5)"), 11, 5, QStringLiteral("-75*10"),
-                  QStringLiteral(":Sg+75*10#"), QStringLiteral("-75*10"));
+        roundTrip(lan.program(), lan.simulator(), QStringLiteral("Text1(5)"), 11, 5,
+                  QStringLiteral("-75*10"), QStringLiteral(":Sg+75*10#"), QStringLiteral("-75*10"));
+        QCOMPARE(lan.commands(), QStringList({":Sg+75*10#", ":Gg#"}));
+        QCOMPARE(lan.simulator().connections(), 2);
         QCOMPARE(sim_->received().size(), serialCommands);  // nothing went to the serial link
-        QCOMPARE(lan.received().size(), 2);
     }
 };
 

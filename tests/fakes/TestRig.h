@@ -5,6 +5,7 @@
 
 #include "fakes/EventLog.h"
 #include "fakes/FakeDevices.h"
+#include "fakes/ScriptedFileDialogs.h"
 #include "fakes/VirtualScheduler.h"
 #include "shell/Form1.h"
 #include "sim/Controller.h"
@@ -34,8 +35,10 @@ public:
     FakePinger pinger{log};
     FakeDesktop desktop{log};
     FakeFolders folders;
+    ScriptedFileDialogs files{log};
     QTemporaryDir settingsDir;
-    Platform platform{clock, pcClock, serial, tcp, messages, sound, pinger, desktop, folders};
+    Platform platform{clock, pcClock, serial,  tcp,     messages,
+                      sound, pinger,  desktop, folders, files};
     std::unique_ptr<Form1> form;
     std::unique_ptr<sim::Controller> controller;
 

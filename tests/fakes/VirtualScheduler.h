@@ -26,6 +26,7 @@ public:
     // Advances the clock by ms, running what falls due (as if the window sat idle).
     void advance(double ms) { wait(ms); }
     bool idle() const { return events_.empty(); }
+    std::size_t pending() const { return events_.size(); }
 
 private:
     bool runNextDueBy(double deadline);

@@ -534,6 +534,11 @@ void addLowerStrip(LayoutBuilder& b) {
     b.button("Command32", win, QRect(204, 734, 90, kButtonH), "粗動×20");
     b.button("Command33", win, QRect(298, 734, 90, kButtonH), "導入×48");
 
+    // A backup of what the last read brought in, and its restore: offered once a read completes.
+    // The strip between them and the buttons on the left is free.
+    b.button("Command80", win, QRect(612, 734, 102, kButtonH), "設定保存…").enabled = false;
+    b.button("Command81", win, QRect(718, 734, 102, kButtonH), "設定復元…").enabled = false;
+
     // Fields that hold replies nobody needs to see: below the window's visible area.
     for (int i = 16; i <= 19; ++i)
         b.field(text1(i), win, QRect(6 + (i - 16) * 84, kHiddenY, 80, kFieldH));

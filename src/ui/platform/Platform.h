@@ -2,6 +2,7 @@
 
 #include "ui/platform/Clock.h"
 #include "ui/platform/Desktop.h"
+#include "ui/platform/FileDialogs.h"
 #include "ui/platform/Folders.h"
 #include "ui/platform/MessageBoxes.h"
 #include "ui/platform/Network.h"
@@ -24,6 +25,7 @@ struct Platform {
     Pinger& pinger;
     Desktop& desktop;
     Folders& folders;
+    FileDialogs& files;
 };
 
 }  // namespace qx

@@ -3,6 +3,7 @@
 #include "ui/platform/Platform.h"
 #include "ui/qt/QtClock.h"
 #include "ui/qt/QtDesktop.h"
+#include "ui/qt/QtFileDialogs.h"
 #include "ui/qt/QtFolders.h"
 #include "ui/qt/QtMessageBoxes.h"
 #include "ui/qt/QtPinger.h"
@@ -40,6 +41,7 @@ private:
     QtPinger pinger_;
     QtDesktop desktop_;
     QtFolders folders_;
+    QtFileDialogs files_;
     Platform platform_;
 };
 

@@ -18,6 +18,7 @@
 #include "shell/WebPage.h"
 #include "ui/Controls.h"
 #include "write/GearWrite.h"
+#include "write/SettingsBackup.h"
 
 namespace qx {
 
@@ -86,6 +87,8 @@ std::vector<EventRoute> form1EventRoutes() {
         on("Combo2", On::Select, &applyModelPreset),
         on("Combo4", On::Select, &raMicrostepChosen),
         on("Combo6", On::Select, &decMicrostepChosen),
+        // "設定保存…"; its twin "設定復元…" opens a window of its own (Form1Window).
+        on(kBackupButton, On::Click, &saveSettingsBackup),
     };
     // Caption buttons: a click re-reads the field behind the caption.
     addArray(routes, "Command5", 0, 19, On::Click, &Form1::Command5_Click);

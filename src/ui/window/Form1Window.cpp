@@ -9,6 +9,7 @@
 #include "ui/window/ControlBinding.h"
 #include "ui/window/ControlWidgets.h"
 #include "ui/window/Form1Events.h"
+#include "ui/window/SettingsRestoreWindow.h"
 
 namespace qx {
 
@@ -55,6 +56,23 @@ void Form1Window::wireEvents() {
         if (!connectEvent(route.control, route.event, [&form, route] { route.run(form); }))
             qWarning("Form1Window: no event for %s", qPrintable(route.control));
     }
+    connectEvent(QLatin1String(kRestoreButton), ControlEvent::Click,
+                 [this] { openSettingsRestore(); });
+}
+
+// "設定復元…": a backup chosen in the file dialog, shown beside the window. One restore runs at
+// a time; while it runs the button brings its window to the front.
+void Form1Window::openSettingsRestore() {
+    if (restoreWindow_ && restoreWindow_->running()) {
+        restoreWindow_->raise();
+        restoreWindow_->activateWindow();
+        return;
+    }
+    std::optional<RestorePlan> plan = chooseRestoreFile(form_);
+    if (!plan) return;
+    if (restoreWindow_) restoreWindow_->close();
+    restoreWindow_ = new SettingsRestoreWindow(form_, std::move(*plan), this);
+    restoreWindow_->show();
 }
 
 bool Form1Window::connectEvent(const QString& control, ControlEvent event,

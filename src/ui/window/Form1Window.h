@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -10,6 +11,7 @@
 namespace qx {
 
 class Form1;
+class SettingsRestoreWindow;
 
 // The main window: one widget per control of the layout, kept in step with Form1's control model
 // and wired to Form1's handlers. Form_Load is the caller's business (before show); the first show
@@ -33,10 +35,12 @@ protected:
 private:
     void createWidgets();
     void wireEvents();
+    void openSettingsRestore();
 
     Form1& form_;
     QHash<QString, QWidget*> widgets_;
     bool activationQueued_ = false;
+    QPointer<SettingsRestoreWindow> restoreWindow_;
 };
 
 }  // namespace qx

@@ -3,6 +3,7 @@
 #include <QPair>
 
 #include "ui/Controls.h"
+#include "write/SettingsBackup.h"
 
 namespace qx::screens {
 
@@ -80,6 +81,7 @@ void fillSampleValues(Controls& controls) {
     controls.setVisible("Picture4", false);
     controls.setEnabled("Command11", false);
     controls.setEnabled("Command12", true);
+    offerBackupAndRestore(controls, true);
 }
 
 }  // namespace qx::screens

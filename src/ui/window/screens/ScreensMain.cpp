@@ -1,7 +1,8 @@
 // Draws the main window offscreen with sample values and writes one PNG per page:
 //   quorvelx_screens <output folder>
 // page0.png .. page4.png show the window as after a read; pageN-panels.png show the same page
-// with the panels that are hidden by design (motor gear, "書き込み中", hints, fine trim).
+// with the panels that are hidden by design (motor gear, "書き込み中", hints, fine trim);
+// restore.png and restore-done.png show the restore window before and after a restore.
 
 #include <QApplication>
 #include <QDir>
@@ -11,6 +12,7 @@
 #include "shell/Form1.h"
 #include "ui/qt/QtPlatform.h"
 #include "ui/window/Form1Window.h"
+#include "ui/window/screens/RestoreScreens.h"
 #include "ui/window/screens/SampleValues.h"
 
 namespace {
@@ -47,5 +49,6 @@ int main(int argc, char* argv[]) {
         controls.setVisible(QLatin1String(panel), true);
     for (int page : {0, 2, 3})
         ok &= savePage(window, page, out.filePath(QStringLiteral("page%1-panels.png").arg(page)));
+    ok &= qx::screens::saveRestoreWindows(form, &window, out);
     return ok ? 0 : 1;
 }
