@@ -79,7 +79,9 @@ std::span<const OneShotButton> oneShotButtons() {
 
 void pressOneShotButton(Form1& form, const OneShotButton& button) {
     // Only a button that reads its state back waits.
-    const LongSequence sequence(form, QStringLiteral("読み返し"), button.readBack.query != nullptr);
+    const LongSequence sequence(form, QStringLiteral("読み返し"),
+                                button.readBack.query ? LongSequence::Start::UnlessOneRuns
+                                                      : LongSequence::Start::NotASequence);
     if (sequence.refused()) return;
     if (button.queryIndex != 0) QueryIndex = button.queryIndex;
     if (button.poll != Poll::Untouched) form.setTimer1Interval(0);

@@ -83,8 +83,7 @@ void readAllOverSerial(Form1& form) {
 }
 
 void disconnectAndClear(Form1& form) {
-    const LongSequence sequence(form, QStringLiteral("切断"));
-    if (sequence.refused()) return;
+    const LongSequence sequence(form, QStringLiteral("切断"), LongSequence::Start::Always);
     Controls& controls = form.controls();
     form.setTimer1Interval(0);
     form.comm().COMM1close();

@@ -16,8 +16,14 @@ class Form1;
 // one of its waits, is part of it and starts no sequence of its own.
 class LongSequence {
 public:
-    // `waits` false: the click sends at once and is no sequence; it runs even while one stands.
-    LongSequence(Form1& form, const QString& name, bool waits = true);
+    enum class Start {
+        UnlessOneRuns,  // refused while another sequence runs
+        Always,         // the disconnect: the operator's way to end what runs, whose sends then
+                        // find the link closed; a sequence of its own when none runs
+        NotASequence,   // the click sends at once, without waiting: it runs whatever stands
+    };
+
+    LongSequence(Form1& form, const QString& name, Start start = Start::UnlessOneRuns);
     ~LongSequence();
     LongSequence(const LongSequence&) = delete;
     LongSequence& operator=(const LongSequence&) = delete;

@@ -54,7 +54,8 @@ void runSetButton(Form1& form, int index) {
     const bool reset = index == kFactoryReset;
     const LongSequence sequence(form,
                                 reset ? QStringLiteral("工場出荷時設定") : QStringLiteral("再起動"),
-                                reset || index == kRestart);
+                                reset || index == kRestart ? LongSequence::Start::UnlessOneRuns
+                                                           : LongSequence::Start::NotASequence);
     if (sequence.refused()) return;
     form.setTimer1Interval(0);  // the poll stays stopped until the next read
     QueryIndex = kCatchAllIndex;

@@ -172,6 +172,19 @@ private Q_SLOTS:
         QCOMPARE(twice.log.of(QStringLiteral("beep")), QStringList{"-"});
     }
 
+    // "切断" is never refused: it is how the operator ends what runs, and the sequence goes on
+    // to its end as for a link that is not ready. A start during its blink is refused.
+    void disconnectEndsWhatRuns() {
+        ReentryRig rig(false);
+        rig.clock.post(3000, [&] { rig.form->Command12_Click(); });
+        rig.form->Command11_Click();
+        QVERIFY(rig.log.of(QStringLiteral("beep")).isEmpty());
+        QVERIFY(!rig.serial.isOpen());
+        const QStringList sent = rig.log.of(QStringLiteral("serial"));
+        QVERIFY(!sent.contains(QStringLiteral(":GXA1#")));  // the queries after the disconnect
+        QVERIFY(!rig.form->runningSequence());
+    }
+
     // The restore of a backup is a sequence too: "接続" meanwhile is refused, and so is the
     // restore while a read-all runs.
     void restoreAndReadAll() {
