@@ -17,18 +17,12 @@ struct KindName {
 };
 
 constexpr std::array kKindNames{
-    KindName{"noanswer", K::NoAnswer},
-    KindName{"late", K::Late, 1000},
-    KindName{"split", K::Split, 5},
-    KindName{"garbage", K::Garbage},
-    KindName{"drop", K::Drop},
-    KindName{"ignore", K::Ignore},
-    KindName{"reset", K::Reset},
-    KindName{"trickle", K::Trickle, 100},
-    KindName{"binary", K::Binary, 64},
-    KindName{"flood", K::Flood, 1 << 20},
-    KindName{"stream", K::Stream, 5},
-    KindName{"usb", K::Usb, 16},
+    KindName{"noanswer", K::NoAnswer}, KindName{"late", K::Late, 1000},
+    KindName{"split", K::Split, 5},    KindName{"garbage", K::Garbage},
+    KindName{"drop", K::Drop},         KindName{"ignore", K::Ignore},
+    KindName{"reset", K::Reset},       KindName{"trickle", K::Trickle, 100},
+    KindName{"binary", K::Binary, 64}, KindName{"flood", K::Flood, 1 << 20},
+    KindName{"stream", K::Stream, 5},  KindName{"usb", K::Usb, 16},
 };
 
 const KindName* kindNamed(const QString& name) {

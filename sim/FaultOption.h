@@ -23,8 +23,8 @@ namespace qx::sim {
 // TIMES limits how often the fault applies; "onward" makes it apply, once a command has
 // triggered it, to every later command until the client leaves.
 // Examples: ":GXEL#=noanswer", ":Gt#=late:300", ":GXA1#=split:40,23", ":GG#=garbage:xyz#@1",
-// ":GXEA#=flood", ":GXEE#=noanswer@onward", ":=usb:32", ":Pz#=drop", ":PA=ignore". The prefix may itself hold
-// "=" (":=SG#=drop"); the prefix ":" takes in every command.
+// ":GXEA#=flood", ":GXEE#=noanswer@onward", ":=usb:32", ":Pz#=drop", ":PA=ignore". The prefix
+// may itself hold "=" (":=SG#=drop"); the prefix ":" takes in every command.
 std::optional<std::pair<QString, Fault>> parseFaultOption(const QString& option);
 
 }  // namespace qx::sim
