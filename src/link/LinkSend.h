@@ -19,7 +19,7 @@ public:
     static LinkSend forClick(Form1& form);
 
     bool serial() const { return serial_; }
-    bool ready() const;    // port open, or state 7
+    bool ready() const;  // port open, or state 7
     void connect() const;  // NETconnect1 on the LAN; nothing on the serial link
     void operator()(const QString& command) const;  // the guarded send of the chosen link
 
