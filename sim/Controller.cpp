@@ -35,7 +35,7 @@ std::vector<Output> Controller::receive(const QByteArray& bytes, qint64 nowMs) {
         log_.push_back({nowMs, command});
         const std::optional<Fault> fault = takeFault(command);
         const QByteArray reply = answer(command, fault && fault->kind == Fault::Kind::Ignore);
-        const std::vector<Output> shaped = shapeAnswer(reply, answerDelayMs_, fault);
+        const std::vector<Output> shaped = shapeAnswer(reply, answerDelayMs_, fault, random_());
         outputs.insert(outputs.end(), shaped.begin(), shaped.end());
     }
     return outputs;
@@ -136,6 +136,7 @@ void Controller::setHomeToPole() {
 }
 
 std::optional<Fault> Controller::takeFault(const QString& command) {
+    if (onward_) return onward_;
     auto best = faults_.end();
     for (auto it = faults_.begin(); it != faults_.end(); ++it) {
         const bool applies = it->second.times != 0 && command.startsWith(it->first);
@@ -143,7 +144,13 @@ std::optional<Fault> Controller::takeFault(const QString& command) {
     }
     if (best == faults_.end()) return std::nullopt;
     if (best->second.times > 0) --best->second.times;
+    if (best->second.onward) onward_ = best->second;
     return best->second;
+}
+
+void Controller::clientLeft() {
+    pending_.clear();
+    onward_.reset();
 }
 
 void Controller::setFault(const QString& commandPrefix, const Fault& fault) {
@@ -157,6 +164,7 @@ void Controller::setFault(const QString& commandPrefix, const Fault& fault) {
 
 void Controller::clearFaults() {
     faults_.clear();
+    onward_.reset();
 }
 
 void Controller::setAnswerDelayMs(int ms) {

@@ -6,6 +6,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <random>
 #include <vector>
 
 namespace qx::sim {
@@ -22,7 +23,13 @@ struct Fault {
                    // firstPieceBytes into two)
         Garbage,   // the answer is replaced by `text` (sent as it stands, no "#" added)
         Drop,      // the connection (TCP) or the device (pty) goes away instead of answering
-        Ignore     // a set command is logged and answered as accepted, but changes nothing
+        Ignore,    // a set command is logged and answered as accepted, but changes nothing
+        Reset,     // as Drop, but a TCP connection is reset (RST) instead of closed
+        Trickle,   // the answer comes one byte every gapMs
+        Binary,    // the answer is replaced by `bytes` bytes of every value, "#" and NUL included
+        Flood,     // the answer is replaced by `bytes` bytes of digits without any "#"
+        Stream,    // the answer is sent again every gapMs, without end, until the client leaves
+        Usb        // the answer goes through a USB serial adapter (usbPackets)
     };
     Kind kind = Kind::None;
     int delayMs = 0;
@@ -31,13 +38,24 @@ struct Fault {
     QByteArray text;
     int times = -1;           // how many times the fault applies; -1 for ever
     int firstPieceBytes = 0;  // Split: when above 0, two pieces cut after this many bytes
+    int bytes = 0;            // Binary, Flood: how many bytes replace the answer
+    // Once a command has triggered it, the fault applies to every later command too, until the
+    // client leaves (closes the device or the connection): a controller that has stopped
+    // answering, or answers only garbage from then on.
+    bool onward = false;
+    int periodMs = 16;  // Usb: the adapter's latency timer
+    int jitterMs = 8;   // Usb: how far each packet's interval strays from the period
 };
 
-// One piece of output: send `bytes` delayMs after the command arrived, or drop the link.
+// One piece of output: send `bytes` delayMs after the command arrived, or drop the link (reset:
+// a TCP connection is reset rather than closed). An output with repeatMs above 0 is sent again
+// every repeatMs until the link's client leaves.
 struct Output {
     int delayMs = 0;
     QByteArray bytes;
     bool drop = false;
+    bool reset = false;
+    int repeatMs = 0;
 };
 
 struct LoggedCommand {
@@ -54,9 +72,9 @@ public:
 
     std::vector<Output> receive(const QByteArray& bytes, qint64 nowMs);
 
-    // Forgets a command that has begun but not ended (a client went away in the middle of it), so
-    // that its start does not spoil the next client's first command.
-    void discardPartialInput() { pending_.clear(); }
+    // A client went away: a command it had begun is forgotten, so that its start does not spoil
+    // the next client's first command, and a fault that had taken over (onward) ends.
+    void clientLeft();
 
     // A fault for every command that starts with `commandPrefix` (":GXEL#", ":SG" ...).
     // Setting a fault for a prefix again replaces it; the longest matching prefix wins.
@@ -66,6 +84,8 @@ public:
 
     // Usual delay between a command and its answer.
     void setAnswerDelayMs(int ms);
+    // Chooses the bytes of binary answers and the timing of a USB adapter (the default is 1).
+    void setSeed(quint32 seed) { random_.seed(seed); }
 
     // The reply body (without "#") of a query, as the controller would give it now; empty for a
     // command the controller does not answer.
@@ -93,6 +113,8 @@ private:
     std::vector<LoggedCommand> log_;
     QHash<QString, QString> values_;
     std::vector<std::pair<QString, Fault>> faults_;
+    std::optional<Fault> onward_;  // a fault that applies to every command until the client leaves
+    std::mt19937 random_{1};       // the bytes of binary answers and the jitter of a USB adapter
     int answerDelayMs_ = 5;
     // Date and time the controller was set to, as an offset from the PC's clock (seconds).
     qint64 clockOffsetSeconds_ = 0;

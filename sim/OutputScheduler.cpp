@@ -24,13 +24,15 @@ void OutputScheduler::clear() {
 
 void OutputScheduler::sendDue() {
     while (!queue_.empty() && queue_.begin()->first <= clock_.elapsed()) {
+        const qint64 due = queue_.begin()->first;
         const Output output = queue_.begin()->second;
         queue_.erase(queue_.begin());
         if (output.drop) {
             clear();
-            emit drop();
+            emit drop(output.reset);
             return;
         }
+        if (output.repeatMs > 0) queue_.emplace(due + output.repeatMs, output);
         emit send(output.bytes);
     }
     armTimer();

@@ -13,6 +13,7 @@ namespace qx::sim {
 
 // Sends a link's timed outputs when they fall due, in the order they fall due (outputs due at the
 // same moment keep the order in which they were scheduled, so pieces of an answer never swap).
+// An output that repeats is scheduled again after each send, until clear().
 class OutputScheduler : public QObject {
     Q_OBJECT
 public:
@@ -25,7 +26,7 @@ public:
 
 signals:
     void send(const QByteArray& bytes);
-    void drop();
+    void drop(bool reset);
 
 private:
     void sendDue();

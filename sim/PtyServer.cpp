@@ -11,6 +11,11 @@
 
 namespace qx::sim {
 
+namespace {
+// Output the client does not read is not kept beyond this; the rest is lost, as on a line.
+constexpr qsizetype kMaxUnsentBytes = 2 << 20;
+}  // namespace
+
 PtyServer::PtyServer(Controller& controller, QObject* parent)
     : QObject(parent), controller_(controller) {
     connect(&scheduler_, &OutputScheduler::send, this, &PtyServer::writeMaster);
@@ -39,6 +44,9 @@ bool PtyServer::open() {
     clock_.start();
     notifier_ = new QSocketNotifier(master_, QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, &PtyServer::readMaster);
+    writable_ = new QSocketNotifier(master_, QSocketNotifier::Write, this);
+    writable_->setEnabled(false);
+    connect(writable_, &QSocketNotifier::activated, this, &PtyServer::writeUnsent);
     return true;
 }
 
@@ -67,12 +75,14 @@ void PtyServer::close() {
     scheduler_.clear();
     clientWatch_.stop();
     delete notifier_;
-    notifier_ = nullptr;
+    delete writable_;
+    notifier_ = writable_ = nullptr;
+    unsent_.clear();
     if (slave_ >= 0) ::close(slave_);
     if (master_ >= 0) ::close(master_);
     slave_ = master_ = -1;
     devicePath_.clear();
-    controller_.discardPartialInput();
+    controller_.clientLeft();
 }
 
 void PtyServer::readMaster() {
@@ -103,20 +113,32 @@ void PtyServer::readMaster() {
 
 void PtyServer::writeMaster(const QByteArray& bytes) {
     if (!clientWatch_.clientPresent()) return;
+    if (unsent_.size() + bytes.size() > kMaxUnsentBytes) return;
+    unsent_ += bytes;
+    writeUnsent();
+}
+
+// As much as the device takes now; the rest when it has room again.
+void PtyServer::writeUnsent() {
     qsizetype written = 0;
-    while (master_ >= 0 && written < bytes.size()) {
-        const ssize_t count = ::write(master_, bytes.constData() + written, bytes.size() - written);
+    while (master_ >= 0 && written < unsent_.size()) {
+        const ssize_t count =
+            ::write(master_, unsent_.constData() + written, unsent_.size() - written);
         if (count < 0 && errno == EINTR) continue;
-        if (count <= 0) return;  // a full line buffer loses the rest, as a real line would
+        if (count <= 0) break;
         written += count;
     }
+    unsent_.remove(0, written);
+    if (writable_) writable_->setEnabled(!unsent_.isEmpty());
 }
 
 // Answers still on their way, unread ones in the device and half a command go with the client.
 void PtyServer::forgetLeftClient() {
     scheduler_.clear();
+    unsent_.clear();
+    if (writable_) writable_->setEnabled(false);
     if (slave_ >= 0) tcflush(slave_, TCIFLUSH);
-    controller_.discardPartialInput();
+    controller_.clientLeft();
 }
 
 void PtyServer::drop() {

@@ -17,7 +17,8 @@ namespace qx::sim {
 // the master never sees a hang-up while no client has the device open (a notifier on a hung-up
 // master would fire without end). A dropped answer closes the master: the device goes away and the
 // client's port fails. What the controller sends while no client has the device open is lost, as
-// on a real line.
+// on a real line. Output that does not fit into the device at once waits until the client reads
+// (up to a limit, beyond which it is lost).
 class PtyServer : public QObject {
     Q_OBJECT
 public:
@@ -43,6 +44,7 @@ private:
     bool openSlave();
     void readMaster();
     void writeMaster(const QByteArray& bytes);
+    void writeUnsent();
     void drop();
     void forgetLeftClient();
 
@@ -51,6 +53,8 @@ private:
     PtyClientWatch clientWatch_;
     QElapsedTimer clock_;
     QSocketNotifier* notifier_ = nullptr;
+    QSocketNotifier* writable_ = nullptr;  // on while unsent output waits
+    QByteArray unsent_;
     int master_ = -1;
     int slave_ = -1;
     QString devicePath_;

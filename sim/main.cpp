@@ -2,7 +2,8 @@
 // (serial) and TCP on 127.0.0.1 or another address of this machine.
 //
 //   quorvelx-sim [--tcp-port N] [--listen ADDRESS] [--no-tcp] [--no-pty] [--log FILE]
-//                [--log-connections] [--fault PREFIX=KIND[:MS]]... [--value QUERY=TEXT]...
+//                [--log-connections] [--fault PREFIX=KIND[:ARG][@TIMES|@onward]]...
+//                [--value QUERY=TEXT]...
 //
 // Prints "pty /dev/pts/N" and "tcp ADDRESS PORT", one line per server, and runs until SIGTERM or
 // SIGINT. After a dropped answer has taken the pty away, a new one is opened and printed.
@@ -70,8 +71,9 @@ std::optional<Options> parseOptions(const QCoreApplication& app) {
         QStringLiteral("Also log each accepted TCP connection, as \"<ms> connected\"."));
     const QCommandLineOption fault(
         QStringLiteral("fault"),
-        QStringLiteral(
-            "PREFIX=KIND[:MS][@TIMES], KIND: noanswer, late, split, garbage, drop, ignore."),
+        QStringLiteral("PREFIX=KIND[:ARG][@TIMES|@onward], KIND: noanswer, late, split, trickle, "
+                       "garbage, binary, flood, stream, usb, drop, reset, ignore "
+                       "(sim/FaultOption.h)."),
         QStringLiteral("FAULT"));
     const QCommandLineOption value(
         QStringLiteral("value"),

@@ -1,5 +1,6 @@
 #include "link/LanLink.h"
 
+#include "link/ReceiveLimit.h"
 #include "read/Conversions.h"
 #include "read/QueryIndex.h"
 #include "read/ReplyParser.h"
@@ -34,7 +35,10 @@ bool FrmTerm::connected() const {
 bool FrmTerm::connectAttemptEnded() const {
     const int state = form_.platform().tcp.state();
     if (state == TcpClient::Connected) return true;
-    const bool inProgress = state > TcpClient::Closed && state < TcpClient::Connected;
+    // A failed attempt (9) is tried again by its error event, which comes after the state has
+    // changed; a refusal on this machine comes even before the connect call has returned.
+    const bool inProgress =
+        (state > TcpClient::Closed && state < TcpClient::Connected) || state == TcpClient::Error;
     return !inProgress && !retry_->isActive();
 }
 
@@ -84,7 +88,10 @@ void FrmTerm::reconnect() {
 }
 
 void FrmTerm::Winsock1_DataArrival() {
-    rxBuffer_ += QString::fromLatin1(Winsock1().readAll());
+    // At most one reply is taken from an arrival, and none is longer than the cap: text beyond it
+    // is dropped as the text after the first "#" is.
+    rxBuffer_ += QString::fromLatin1(Winsock1().readAll().left(kMaxReceiveBytes));
+    rxBuffer_.truncate(kMaxReceiveBytes);
     while (!rxBuffer_.isEmpty()) {
         const int hash = rxBuffer_.indexOf(QLatin1Char('#'));
         if (hash < 0) {

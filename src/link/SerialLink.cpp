@@ -1,5 +1,6 @@
 #include "link/SerialLink.h"
 
+#include "link/ReceiveLimit.h"
 #include "read/QueryIndex.h"
 #include "read/ReplyParser.h"
 #include "shell/Form1.h"
@@ -14,9 +15,10 @@ const QString kNoPortTitle = QStringLiteral("通信エラー");
 }  // namespace
 
 Comm::Comm(Form1& form) : form_(form) {
+    // A pause ends the burst, and with it the skipping of a text cut at the size cap.
     burstGap_ = form_.platform().scheduler.createTimer([this] {
-        const QByteArray burst = std::exchange(burst_, {});
-        MSComm1_OnComm(burst);
+        skippingCutText_ = false;
+        endBurst();
     });
     burstGap_->setSingleShot(true);
     QObject::connect(&MSComm1(), &SerialPort::readyRead, &form_, [this] { onReadyRead(); });
@@ -53,6 +55,7 @@ void Comm::COMM1close() {
     MSComm1().close();
     burstGap_->stop();
     burst_.clear();
+    skippingCutText_ = false;
     Controls& c = form_.controls();
     c.setEnabled(QStringLiteral("Command11"), true);
     c.setEnabled(QStringLiteral("Command12"), false);
@@ -64,8 +67,53 @@ void Comm::send(const QString& command) {
 }
 
 void Comm::onReadyRead() {
+    const double now = form_.platform().scheduler.nowMs();
+    if (burst_.isEmpty()) burstStartMs_ = now;
     burst_ += MSComm1().readAll();
-    burstGap_->start(kBurstGapMs);
+    skipRestOfCutText();
+    if (burst_.size() >= kMaxReceiveBytes || now - burstStartMs_ >= kMaxBurstMs)
+        cutBurst();
+    else if (burst_.endsWith('#'))
+        endBurst();
+    else if (!burst_.isEmpty() || skippingCutText_)
+        burstGap_->start(kBurstGapMs);
+}
+
+void Comm::endBurst() {
+    burstGap_->stop();
+    if (!burst_.isEmpty()) frameThrough(burst_.size() - 1);
+}
+
+// Hands the burst up to `hash` over as one receive event; what follows stays in the burst. It is
+// taken out first: the event lets other events run, which may add to the burst.
+void Comm::frameThrough(qsizetype hash) {
+    const QByteArray event = burst_.left(hash + 1);
+    burst_.remove(0, hash + 1);
+    MSComm1_OnComm(event);
+}
+
+void Comm::cutBurst() {
+    while (burst_.size() >= kMaxReceiveBytes) {
+        const qsizetype lastHash = burst_.left(kMaxReceiveBytes).lastIndexOf('#');
+        if (lastHash >= 0) {
+            frameThrough(lastHash);
+            continue;
+        }
+        burst_.remove(0, kMaxReceiveBytes);
+        skippingCutText_ = true;
+        skipRestOfCutText();
+    }
+    const qsizetype lastHash = burst_.lastIndexOf('#');
+    if (lastHash >= 0) frameThrough(lastHash);
+    burstStartMs_ = form_.platform().scheduler.nowMs();
+    if (!burst_.isEmpty()) burstGap_->start(kBurstGapMs);
+}
+
+void Comm::skipRestOfCutText() {
+    if (!skippingCutText_) return;
+    const qsizetype hash = burst_.indexOf('#');
+    burst_.remove(0, hash < 0 ? burst_.size() : hash + 1);
+    skippingCutText_ = hash < 0;
 }
 
 // A device that vanished keeps reporting errors; the port is closed on the first one.
@@ -74,7 +122,10 @@ void Comm::onPortFailed() {
 }
 
 void Comm::MSComm1_OnComm(const QByteArray& burst) {
-    rxBuffer_ += QString::fromLatin1(burst);
+    // Text held back after a rejected reply answers queries long past: it goes first when the
+    // buffer would pass its cap.
+    if (rxBuffer_.size() + burst.size() > kMaxReceiveBytes) rxBuffer_.clear();
+    rxBuffer_ += QString::fromLatin1(burst.left(kMaxReceiveBytes));
     while (!rxBuffer_.isEmpty()) {
         form_.platform().scheduler.processPendingEvents();
         const int hash = rxBuffer_.indexOf(QLatin1Char('#'));

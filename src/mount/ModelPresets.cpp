@@ -8,6 +8,7 @@
 #include "mount/MotorDirection.h"
 #include "mount/UserPresetFile.h"
 #include "shell/Form1.h"
+#include "shell/LongSequence.h"
 
 namespace qx {
 
@@ -48,6 +49,8 @@ void clickDirection(Form1& form, D direction) {
 }  // namespace
 
 void applyModelPreset(Form1& form) {
+    const LongSequence sequence(form, QStringLiteral("機種の選択と書込"));
+    if (sequence.refused()) return;
     Controls& c = form.controls();
     const QString entry = c.text(QStringLiteral("Combo2"));
     if (entry == kUserModel) {

@@ -9,6 +9,7 @@
 #include "mount/UserPresetFile.h"
 #include "operations/OneShotButtons.h"
 #include "shell/Form1.h"
+#include "shell/LongSequence.h"
 #include "ui/platform/MessageBoxes.h"
 
 namespace qx {
@@ -68,6 +69,8 @@ void writeGearSettings(Form1& form) {
 }  // namespace
 
 void writeControllerModel(Form1& form) {
+    const LongSequence sequence(form, QStringLiteral("コントローラー書込"));
+    if (sequence.refused()) return;
     Controls& c = form.controls();
     c.setText(kButton, kCalculatingCaption);
     if (!calculateGear(c)) {

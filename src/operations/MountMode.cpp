@@ -6,6 +6,7 @@
 #include "link/LinkSend.h"
 #include "link/SerialLink.h"
 #include "shell/Form1.h"
+#include "shell/LongSequence.h"
 
 namespace qx {
 
@@ -26,6 +27,8 @@ std::span<const MountModeButton> mountModeButtons() {
 }
 
 void setMountMode(Form1& form, const MountModeButton& button) {
+    const LongSequence sequence(form, QStringLiteral("マウントモード"));
+    if (sequence.refused()) return;
     const LinkSend send = LinkSend::forClick(form);
     if (!send.serial()) {
         send(QLatin1String(button.mode));

@@ -6,6 +6,7 @@
 #include "link/SerialLink.h"
 #include "read/QueryIndex.h"
 #include "shell/Form1.h"
+#include "shell/LongSequence.h"
 
 namespace qx {
 
@@ -77,6 +78,11 @@ std::span<const OneShotButton> oneShotButtons() {
 }
 
 void pressOneShotButton(Form1& form, const OneShotButton& button) {
+    // Only a button that reads its state back waits.
+    const LongSequence sequence(form, QStringLiteral("読み返し"),
+                                button.readBack.query ? LongSequence::Start::UnlessOneRuns
+                                                      : LongSequence::Start::NotASequence);
+    if (sequence.refused()) return;
     if (button.queryIndex != 0) QueryIndex = button.queryIndex;
     if (button.poll != Poll::Untouched) form.setTimer1Interval(0);
     const std::function<void(const QString&)> send = senderFor(form, button.send);

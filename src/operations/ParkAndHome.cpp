@@ -5,6 +5,7 @@
 
 #include "link/LinkSend.h"
 #include "shell/Form1.h"
+#include "shell/LongSequence.h"
 #include "ui/platform/MessageBoxes.h"
 
 namespace qx {
@@ -29,6 +30,11 @@ std::span<const ConfirmedOperation> confirmedOperations() {
 }
 
 void runConfirmedOperation(Form1& form, const ConfirmedOperation& operation) {
+    // Only an operation of two commands waits between them; it is refused before it asks.
+    const LongSequence sequence(form, QString::fromUtf8(operation.title),
+                                operation.thenCommand ? LongSequence::Start::UnlessOneRuns
+                                                      : LongSequence::Start::NotASequence);
+    if (sequence.refused()) return;
     const MessageBoxes::Answer answer = form.platform().messages.show(
         QString::fromUtf8(operation.message), QString::fromUtf8(operation.title),
         MessageBoxes::Buttons::OkCancel);

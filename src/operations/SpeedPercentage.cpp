@@ -3,6 +3,7 @@
 #include "link/LinkSend.h"
 #include "read/QueryIndex.h"
 #include "shell/Form1.h"
+#include "shell/LongSequence.h"
 
 namespace qx {
 
@@ -24,6 +25,8 @@ std::optional<QString> speedPercentageCommand(int index) {
 }
 
 void setSpeedPercentage(Form1& form, int index) {
+    const LongSequence sequence(form, QStringLiteral("速度パーセント"));
+    if (sequence.refused()) return;
     const LinkSend send = LinkSend::forClick(form);
     if (const std::optional<QString> command = speedPercentageCommand(index)) send(*command);
     form.Wait(kReadBackPauseMs);

@@ -7,6 +7,7 @@
 #include "link/SerialLink.h"
 #include "read/QueryIndex.h"
 #include "shell/Form1.h"
+#include "shell/LongSequence.h"
 
 namespace qx {
 
@@ -83,6 +84,8 @@ QString zoneHoursText(int biasMinutes) {
 }
 
 void sendPcTimeToController(Form1& form) {
+    const LongSequence sequence(form, QStringLiteral("時刻設定"));
+    if (sequence.refused()) return;
     // The bias in force now, so that the offset matches the local time sent with ":SL".
     const int bias = form.platform().clock.currentBiasMinutes();
     const SystemTime local = form.platform().clock.localTime();
@@ -108,6 +111,8 @@ void reacquireGps(Form1& form) {
 }
 
 void releasePark(Form1& form) {
+    const LongSequence sequence(form, QStringLiteral("パーク解除"));
+    if (sequence.refused()) return;
     const Clock& clock = form.platform().clock;
     const LinkSend send = LinkSend::forClick(form);
     sendDateAndTime(
@@ -117,6 +122,8 @@ void releasePark(Form1& form) {
 }
 
 void setHomeToPolarNorth(Form1& form) {
+    const LongSequence sequence(form, QStringLiteral("極軸ホーム設定"));
+    if (sequence.refused()) return;
     // The home is now the pole, not a typed coordinate; the settings unlock enables them again.
     form.controls().setEnabled(QStringLiteral("Command6(14)"), false);
     form.controls().setEnabled(QStringLiteral("Command6(15)"), false);

@@ -7,6 +7,7 @@
 #include "link/LinkSend.h"
 #include "link/SerialLink.h"
 #include "shell/Form1.h"
+#include "shell/LongSequence.h"
 
 namespace qx {
 
@@ -27,6 +28,8 @@ std::span<const WirelessModeButton> wirelessModeButtons() {
 }
 
 void setWirelessMode(Form1& form, const WirelessModeButton& button) {
+    const LongSequence sequence(form, QStringLiteral("WiFiモード"));
+    if (sequence.refused()) return;
     const LinkSend send = LinkSend::forClick(form);
     for (const char* command : {button.mode, ":Pe#", ":Pz#"}) {
         send(QLatin1String(command));

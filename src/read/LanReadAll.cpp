@@ -6,6 +6,7 @@
 #include "read/ReadAllTables.h"
 #include "shell/ControlLocking.h"
 #include "shell/Form1.h"
+#include "shell/LongSequence.h"
 #include "shell/Utilities.h"
 
 namespace qx {
@@ -22,6 +23,9 @@ void showNotConnected(Controls& controls) {
 }  // namespace
 
 void readAllOverLan(Form1& form) {
+    const LongSequence sequence(form, QStringLiteral("設定の読み込み（LAN）"));
+    if (sequence.refused()) return;
+    form.showSettingsRead(false);
     Controls& controls = form.controls();
     const std::optional<bool> answered =
         pingAnswered(form.platform().pinger, trimmedText(controls.text(QStringLiteral("Text13"))));
@@ -54,7 +58,7 @@ void readAllOverLan(Form1& form) {
     form.Wait(kPauseBeforeEndMs);
     send(QStringLiteral(":Pe#"));
     AllDispON(controls);
-    form.readAllCompleted();
+    form.showSettingsRead(true);
 }
 
 }  // namespace qx

@@ -6,6 +6,7 @@
 #include "read/ReadAllTables.h"
 #include "shell/ControlLocking.h"
 #include "shell/Form1.h"
+#include "shell/LongSequence.h"
 
 namespace qx {
 
@@ -55,6 +56,9 @@ void runRetryPasses(Form1& form, const SendCommand& send) {
 }
 
 void readAllOverSerial(Form1& form) {
+    const LongSequence sequence(form, QStringLiteral("設定の読み込み（シリアル）"));
+    if (sequence.refused()) return;
+    form.showSettingsRead(false);
     Comm& comm = form.comm();
     Controls& controls = form.controls();
     comm.COMM1open();
@@ -74,11 +78,12 @@ void readAllOverSerial(Form1& form) {
     form.PlaySound(QStringLiteral("yomikomiend.mp3"));
     send(QStringLiteral(":Pe#"));
     AllDispON(controls);
-    form.readAllCompleted();
+    form.showSettingsRead(true);
     form.setTimer1Interval(kPollIntervalMs);
 }
 
 void disconnectAndClear(Form1& form) {
+    const LongSequence sequence(form, QStringLiteral("切断"), LongSequence::Start::Always);
     Controls& controls = form.controls();
     form.setTimer1Interval(0);
     form.comm().COMM1close();
@@ -91,6 +96,7 @@ void disconnectAndClear(Form1& form) {
     controls.setEnabled(QStringLiteral("Command6(14)"), true);
     controls.setEnabled(QStringLiteral("Command6(15)"), true);
     controls.setVisible(QStringLiteral("Command38"), true);
+    form.showSettingsRead(false);  // the fields are empty now
     form.blinkPicture();
 }
 

@@ -87,22 +87,19 @@ void Form1::Form_Unload() {
 // ---- connection and link choice ------------------------------------------------------------
 
 void Form1::Command11_Click() {
-    offerBackupAndRestore(controls_, false);
     readAllOverSerial(*this);
 }
 
 void Form1::Command61_Click() {
-    offerBackupAndRestore(controls_, false);
     readAllOverLan(*this);
 }
 
 void Form1::Command12_Click() {
     disconnectAndClear(*this);
-    offerBackupAndRestore(controls_, false);  // the fields are empty now
 }
 
-void Form1::readAllCompleted() {
-    offerBackupAndRestore(controls_, true);
+void Form1::showSettingsRead(bool read) {
+    offerBackupAndRestore(controls_, read);
 }
 
 void Form1::Option7_Click() {

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 #include <memory>
+#include <optional>
 
 #include "ui/Controls.h"
 #include "ui/platform/Platform.h"
@@ -11,6 +12,13 @@ namespace qx {
 
 class Comm;
 class FrmTerm;
+
+// The long sequence that is running (shell/LongSequence.h): its name, and the depth of event
+// dispatch its own code runs at.
+struct RunningSequence {
+    QString name;
+    int depth = 0;
+};
 
 // The main window's logic: it owns the state of every control (Controls) and every handler.
 // The widget layer (ui/window) shows the controls and calls the handlers; tests call them
@@ -40,8 +48,10 @@ public:
     void Combo1_LostFocus();
     void Command60_Click();  // "ping"
 
-    // A read-all has run to its end: what the window shows is what the controller holds.
-    void readAllCompleted();
+    // Whether the fields hold a completed read (what the controller holds): the read-alls say so
+    // at their start (false) and end (true), the disconnect when it has emptied them (false). The
+    // backup and restore buttons are offered only while they do.
+    void showSettingsRead(bool read);
 
     // Single reads and time.
     void Command5_Click(int index);  // caption buttons
@@ -86,6 +96,9 @@ public:
     // the user preset over it.
     bool GearFieldsEdited = false;
 
+    // Kept by LongSequence; empty while no long sequence runs.
+    std::optional<RunningSequence>& runningSequence() { return runningSequence_; }
+
 private:
     void showLinkControls(bool serial);
     QString soundFile(const QString& fileName) const;
@@ -99,6 +112,7 @@ private:
     int timer1Interval_ = 0;
     int timer2Interval_ = 0;
     bool activated_ = false;
+    std::optional<RunningSequence> runningSequence_;
 };
 
 }  // namespace qx

@@ -8,6 +8,7 @@
 #include "link/SerialLink.h"
 #include "shell/ControlLocking.h"
 #include "shell/Form1.h"
+#include "shell/LongSequence.h"
 #include "write/AxisSettings.h"
 #include "write/ControllerReset.h"
 
@@ -132,6 +133,8 @@ struct GearRun {
 }  // namespace
 
 void writeMotorGear(Form1& form) {
+    const LongSequence sequence(form, QStringLiteral("モーターギア書き込み"));
+    if (sequence.refused()) return;
     Controls& controls = form.controls();
     if (refusedBeforeStart(controls)) return;
     AllDispOFF(controls);

@@ -3,6 +3,7 @@
 #include "link/LinkSend.h"
 #include "read/QueryIndex.h"
 #include "shell/Form1.h"
+#include "shell/LongSequence.h"
 #include "write/ControllerReset.h"
 #include "write/SetCommands.h"
 
@@ -49,6 +50,13 @@ void writeSetting(Form1& form, const LinkSend& send, int index) {
 }
 
 void runSetButton(Form1& form, int index) {
+    // The factory reset and the restart wait; a setting goes out at once.
+    const bool reset = index == kFactoryReset;
+    const LongSequence sequence(form,
+                                reset ? QStringLiteral("工場出荷時設定") : QStringLiteral("再起動"),
+                                reset || index == kRestart ? LongSequence::Start::UnlessOneRuns
+                                                           : LongSequence::Start::NotASequence);
+    if (sequence.refused()) return;
     form.setTimer1Interval(0);  // the poll stays stopped until the next read
     QueryIndex = kCatchAllIndex;
     const LinkSend send = LinkSend::forClick(form);

@@ -10,6 +10,7 @@
 #include "read/ReadAllTables.h"
 #include "shell/ControlLocking.h"
 #include "shell/Form1.h"
+#include "shell/LongSequence.h"
 #include "shell/SettingsFiles.h"
 #include "ui/Controls.h"
 #include "ui/platform/FileDialogs.h"
@@ -266,6 +267,8 @@ QString rowStatus(const RestoreRow& row) {
 }
 
 void runRestore(Form1& form, RestorePlan& plan, RestoreProgress& progress) {
+    const LongSequence sequence(form, QStringLiteral("設定復元"));
+    if (sequence.refused()) return;
     Controls& controls = form.controls();
     const int poll = form.timer1Interval();
     form.setTimer1Interval(0);  // a poll would take the read-backs' index

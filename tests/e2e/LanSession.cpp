@@ -20,9 +20,7 @@ LanSession::LanSession(const QStringList& simulatorArguments,
 }
 
 QStringList LanSession::commands() const {
-    QStringList out;
-    for (const SimulatorProcess::Received& r : simulator_->received()) out << r.command;
-    return out;
+    return simulator_->commands();
 }
 
 bool LanSession::waitForCommands(int count, int timeoutMs) const {

@@ -10,18 +10,9 @@ SimulatorProcess::SimulatorProcess(const QStringList& arguments) {
         arguments + QStringList{QStringLiteral("--log"), dir_.filePath(QStringLiteral("sim.log")),
                                 QStringLiteral("--log-connections")});
     QDeadlineTimer deadline(10000);
-    QByteArray out;
     while (!deadline.hasExpired() && process_.state() != QProcess::NotRunning) {
         process_.waitForReadyRead(100);
-        out += process_.readAllStandardOutput();
-        for (const QByteArray& line : out.split('\n')) {
-            const QList<QByteArray> parts = line.trimmed().split(' ');
-            if (parts.size() >= 2 && parts[0] == "pty") ptyPath_ = QString::fromLatin1(parts[1]);
-            if (parts.size() >= 3 && parts[0] == "tcp") {
-                tcpAddress_ = QString::fromLatin1(parts[1]);
-                tcpPort_ = parts[2].toUShort();
-            }
-        }
+        takeAnnouncements();
         const bool wantsPty = !arguments.contains(QStringLiteral("--no-pty"));
         const bool wantsTcp = !arguments.contains(QStringLiteral("--no-tcp"));
         if ((!wantsPty || !ptyPath_.isEmpty()) && (!wantsTcp || tcpPort_ != 0)) break;
@@ -45,9 +36,41 @@ std::unique_ptr<SimulatorProcess> SimulatorProcess::onOwnLoopbackAddress(
     return nullptr;
 }
 
+// The lines "pty PATH" and "tcp ADDRESS PORT" printed so far; a partial line waits for its end.
+void SimulatorProcess::takeAnnouncements() {
+    output_ += process_.readAllStandardOutput();
+    const qsizetype end = output_.lastIndexOf('\n');
+    if (end < 0) return;
+    for (const QByteArray& line : output_.left(end).split('\n')) {
+        const QList<QByteArray> parts = line.trimmed().split(' ');
+        if (parts.size() >= 2 && parts[0] == "pty") ptyPath_ = QString::fromLatin1(parts[1]);
+        if (parts.size() >= 3 && parts[0] == "tcp") {
+            tcpAddress_ = QString::fromLatin1(parts[1]);
+            tcpPort_ = parts[2].toUShort();
+        }
+    }
+    output_.remove(0, end + 1);
+}
+
+QString SimulatorProcess::waitForNewPty(int timeoutMs) {
+    const QString old = ptyPath_;
+    QDeadlineTimer deadline(timeoutMs);
+    while (ptyPath_ == old && !deadline.hasExpired() && process_.state() == QProcess::Running) {
+        process_.waitForReadyRead(50);
+        takeAnnouncements();
+    }
+    return ptyPath_ == old ? QString() : ptyPath_;
+}
+
 SimulatorProcess::~SimulatorProcess() {
     process_.terminate();
     if (!process_.waitForFinished(3000)) process_.kill();
+}
+
+QStringList SimulatorProcess::commands() const {
+    QStringList out;
+    for (const Received& r : received()) out << r.command;
+    return out;
 }
 
 SimulatorProcess::Log SimulatorProcess::readLog() const {

@@ -20,6 +20,9 @@ public:
 
     bool started() const { return !ptyPath_.isEmpty() || tcpPort_ != 0; }
     QString ptyPath() const { return ptyPath_; }
+    // After a dropped answer has taken the device away, the simulator opens a new one: its path,
+    // once announced (empty if none came within the time).
+    QString waitForNewPty(int timeoutMs = 5000);
     quint16 tcpPort() const { return tcpPort_; }
     QString tcpAddress() const { return tcpAddress_; }
 
@@ -29,6 +32,7 @@ public:
         int connection;  // TCP connections accepted before it (0 for the pseudo-terminal)
     };
     QList<Received> received() const { return readLog().received; }
+    QStringList commands() const;  // received(), without their times
     // TCP connections accepted so far.
     int connections() const { return readLog().connections; }
 
@@ -38,9 +42,11 @@ private:
         int connections = 0;
     };
     Log readLog() const;
+    void takeAnnouncements();
 
     QTemporaryDir dir_;
     QProcess process_;
+    QByteArray output_;  // printed, not yet read as whole lines
     QString ptyPath_;
     quint16 tcpPort_ = 0;
     QString tcpAddress_;

@@ -5,37 +5,15 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
-#include <QMessageBox>
-#include <QTimer>
 #include <QtTest>
 
+#include "BoxAnswerer.h"
 #include "Program.h"
 #include "SimulatorProcess.h"
 
 using namespace qx;
 
 namespace {
-
-// Presses OK on every message box that comes up, and remembers what it said.
-class BoxAnswerer {
-public:
-    BoxAnswerer() {
-        timer_.setInterval(50);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            for (QWidget* w : QApplication::topLevelWidgets()) {
-                auto* box = qobject_cast<QMessageBox*>(w);
-                if (!box || !box->isVisible()) continue;
-                seen << box->windowTitle() + QLatin1Char('|') + box->text();
-                box->button(QMessageBox::Ok)->click();
-            }
-        });
-        timer_.start();
-    }
-    QStringList seen;
-
-private:
-    QTimer timer_;
-};
 
 QStringList commandsOf(const QList<SimulatorProcess::Received>& received) {
     QStringList out;

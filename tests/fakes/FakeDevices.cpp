@@ -47,8 +47,15 @@ void FakeTcpClient::close() {
 void FakeTcpClient::connectToHost(const QString& host, quint16 port) {
     ++connectAttempts;
     log_.add(QStringLiteral("tcp"), QStringLiteral("connect %1:%2").arg(host).arg(port));
-    setState(Connecting);
     const quint64 attempt = ++attempt_;
+    if (!reachable && refusesAtOnce) {
+        setState(Error);
+        clock_.post(0, [this, attempt] {
+            if (attempt == attempt_) Q_EMIT errorOccurred();
+        });
+        return;
+    }
+    setState(Connecting);
     clock_.post(connectDelayMs, [this, attempt] {
         if (attempt != attempt_) return;
         if (reachable) {

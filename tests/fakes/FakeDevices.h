@@ -55,6 +55,9 @@ public:
     void peerCloses();
 
     bool reachable = true;
+    // An unreachable host refuses before connectToHost returns (as on this machine); its error
+    // event still comes from the event loop.
+    bool refusesAtOnce = false;
     double connectDelayMs = 2;
     int connectAttempts = 0;
     std::function<void(const QByteArray&)> onSend;

@@ -61,6 +61,7 @@ bool VirtualScheduler::runNextDueBy(double deadline) {
 }
 
 void VirtualScheduler::wait(double ms) {
+    NestingLevel level(depth_);
     const double deadline = now_ + ms;
     while (runNextDueBy(deadline)) {
     }
@@ -68,6 +69,7 @@ void VirtualScheduler::wait(double ms) {
 }
 
 bool VirtualScheduler::waitUntil(const std::function<bool()>& done, double timeoutMs) {
+    NestingLevel level(depth_);
     const double deadline = now_ + timeoutMs;
     while (!done()) {
         if (!runNextDueBy(deadline)) {
@@ -79,6 +81,7 @@ bool VirtualScheduler::waitUntil(const std::function<bool()>& done, double timeo
 }
 
 void VirtualScheduler::processPendingEvents() {
+    NestingLevel level(depth_);
     // Only what is already due; events posted meanwhile wait for the next pass.
     const quint64 last = sequence_;
     for (auto it = events_.begin(); it != events_.end() && it->first.first <= now_;) {

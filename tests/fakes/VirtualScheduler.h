@@ -18,6 +18,7 @@ public:
     void wait(double ms) override;
     bool waitUntil(const std::function<bool()>& done, double timeoutMs) override;
     void processPendingEvents() override;
+    int nestingDepth() const override { return depth_; }
     std::unique_ptr<Timer> createTimer(std::function<void()> onTick) override;
 
     // Runs fn delayMs from now (0: at the next chance to handle events).
@@ -31,6 +32,7 @@ private:
     bool runNextDueBy(double deadline);
 
     double now_ = 0;
+    int depth_ = 0;
     quint64 sequence_ = 0;
     std::map<std::pair<double, quint64>, std::function<void()>> events_;
 };

@@ -15,6 +15,18 @@ public:
     virtual void setSingleShot(bool singleShot) = 0;
 };
 
+// Counts one level of event dispatch of a Scheduler for as long as it lives (nestingDepth).
+class NestingLevel {
+public:
+    explicit NestingLevel(int& depth) : depth_(depth) { ++depth_; }
+    ~NestingLevel() { --depth_; }
+    NestingLevel(const NestingLevel&) = delete;
+    NestingLevel& operator=(const NestingLevel&) = delete;
+
+private:
+    int& depth_;
+};
+
 // Time as the handlers see it. The real scheduler runs on Qt's event loop; the virtual one (tests)
 // jumps from event to event, so a sequence of waits costing seconds finishes in microseconds.
 class Scheduler {
@@ -33,6 +45,11 @@ public:
 
     // Lets the events that are already pending run once, without waiting for new ones.
     virtual void processPendingEvents() = 0;
+
+    // How many event dispatches started by this scheduler (wait, waitUntil,
+    // processPendingEvents) are running now. Code that runs deeper than a handler was called runs
+    // inside one of that handler's waits: a click, a tick or received data handled meanwhile.
+    virtual int nestingDepth() const = 0;
 
     virtual std::unique_ptr<Timer> createTimer(std::function<void()> onTick) = 0;
 };

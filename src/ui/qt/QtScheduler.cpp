@@ -14,18 +14,6 @@ namespace qx {
 
 namespace {
 
-// Counts one level of event dispatch for as long as it lives.
-class NestingLevel {
-public:
-    explicit NestingLevel(int& depth) : depth_(depth) { ++depth_; }
-    ~NestingLevel() { --depth_; }
-    NestingLevel(const NestingLevel&) = delete;
-    NestingLevel& operator=(const NestingLevel&) = delete;
-
-private:
-    int& depth_;
-};
-
 // The event dispatcher sleeps in whole milliseconds, rounded up, so its timers fire up to a
 // millisecond late. A wait lets the events run until this much before its end and sleeps the rest
 // precisely: a sequence of fifty waits would otherwise run some thirty milliseconds long.

@@ -20,10 +20,9 @@ public:
     void processPendingEvents() override;
     std::unique_ptr<Timer> createTimer(std::function<void()> onTick) override;
 
-    // How many event dispatches started by this scheduler (wait, waitUntil,
-    // processPendingEvents) are running now. Above 0, the code that runs is nested inside a
-    // handler, and leaving the main event loop would not unwind that handler.
-    int nestingDepth() const { return nestingDepth_; }
+    // Above 0, the code that runs is nested inside a handler, and leaving the main event loop
+    // would not unwind that handler.
+    int nestingDepth() const override { return nestingDepth_; }
 
 private:
     // Runs the events of ms milliseconds; false when the application quit meanwhile.
