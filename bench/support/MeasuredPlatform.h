@@ -19,6 +19,7 @@ public:
     void wait(double ms) override;
     bool waitUntil(const std::function<bool()>& done, double timeoutMs) override;
     void processPendingEvents() override;
+    int nestingDepth() const override { return real_.nestingDepth(); }
     std::unique_ptr<qx::Timer> createTimer(std::function<void()> onTick) override {
         return real_.createTimer(std::move(onTick));
     }
