@@ -55,9 +55,9 @@ struct SettingsBackup {
 };
 
 // What a lamp's state is written as.
-inline const char* const kLampLitValue = "lit";
-inline const char* const kLampUnlitValue = "unlit";
-inline const char* const kLampNotReadValue = "not read";
+inline constexpr const char* kLampLitValue = "lit";
+inline constexpr const char* kLampUnlitValue = "unlit";
+inline constexpr const char* kLampNotReadValue = "not read";
 
 // The value of a setting as the window holds it now.
 QString currentValue(const Controls& controls, const BackupSetting& setting);
