@@ -62,8 +62,14 @@ void applyModelPreset(Form1& form) {
         if (model == kModels.cend()) return;  // a typed text that names no model
         writeGearTable(c, model->gear);
         c.setText(QStringLiteral("Text1(0)"), QLatin1String(model->maxRate));
+        // The direction buttons restart the one-second poll when clicked by hand. Here they only
+        // choose the directions the model write sends: a poll started by them would go on after
+        // the write, reconnecting and sending over the LAN every second, or moving QueryIndex
+        // under a later read-all. The poll stays as it was.
+        const int poll = form.timer1Interval();
         clickDirection(form, model->ra);
         clickDirection(form, model->dec);
+        form.setTimer1Interval(poll);
     }
     writeControllerModel(form);
 }

@@ -124,7 +124,7 @@ void releasePark(Form1& form) {
 void setHomeToPolarNorth(Form1& form) {
     const LongSequence sequence(form, QStringLiteral("極軸ホーム設定"));
     if (sequence.refused()) return;
-    // The home is now the pole, not a typed coordinate; the settings unlock enables them again.
+    // The home is now the pole, not a typed coordinate; the disconnect enables them again.
     form.controls().setEnabled(QStringLiteral("Command6(14)"), false);
     form.controls().setEnabled(QStringLiteral("Command6(15)"), false);
     const LinkSend send = LinkSend::forClick(form);

@@ -25,7 +25,6 @@ void showNotConnected(Controls& controls) {
 void readAllOverLan(Form1& form) {
     const LongSequence sequence(form, QStringLiteral("設定の読み込み（LAN）"));
     if (sequence.refused()) return;
-    form.showSettingsRead(false);
     Controls& controls = form.controls();
     const std::optional<bool> answered =
         pingAnswered(form.platform().pinger, trimmedText(controls.text(QStringLiteral("Text13"))));
@@ -48,6 +47,8 @@ void readAllOverLan(Form1& form) {
         form.PlaySound(QStringLiteral("IPno.mp3"));
         return;
     }
+    // From here on the fields change: until the read completes they hold no backup.
+    form.showSettingsRead(false);
     paintDirectionLampsNotRead(controls);
 
     auto send = [&term](const QString& command) { term.NET_TX(command); };

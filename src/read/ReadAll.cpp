@@ -58,7 +58,6 @@ void runRetryPasses(Form1& form, const SendCommand& send) {
 void readAllOverSerial(Form1& form) {
     const LongSequence sequence(form, QStringLiteral("設定の読み込み（シリアル）"));
     if (sequence.refused()) return;
-    form.showSettingsRead(false);
     Comm& comm = form.comm();
     Controls& controls = form.controls();
     comm.COMM1open();
@@ -67,6 +66,8 @@ void readAllOverSerial(Form1& form) {
         AllDispON(controls);
         return;
     }
+    // From here on the fields change: until the read completes they hold no backup.
+    form.showSettingsRead(false);
     AllDispOFF(controls);
     form.Command34_Click();
     paintDirectionLampsNotRead(controls);

@@ -1,5 +1,6 @@
 #include "write/SetCommands.h"
 
+#include <QList>
 #include <array>
 
 #include "read/Conversions.h"
@@ -135,14 +136,15 @@ const char* setButtonField(int index) {
 }
 
 std::optional<QString> unsendableCharacter(const QString& value) {
-    for (const QChar c : value) {
-        const char16_t u = c.unicode();
-        if (u == u'#') return QStringLiteral("「#」は送れません（コマンドの終わりの記号です）");
+    // By code point, so that a character outside the basic plane is named whole.
+    for (const char32_t u : value.toUcs4()) {
+        if (u == U'#') return QStringLiteral("「#」は送れません（コマンドの終わりの記号です）");
         if (u < 0x20 || u == 0x7F)
             return QStringLiteral("制御文字 (U+%1) は送れません")
                 .arg(QString::number(u, 16).toUpper().rightJustified(4, QLatin1Char('0')));
         if (u > 0x7E)
-            return QStringLiteral("「%1」は送れません（半角の英数字と記号だけが送れます）").arg(c);
+            return QStringLiteral("「%1」は送れません（半角の英数字と記号だけが送れます）")
+                .arg(QString::fromUcs4(&u, 1));
     }
     return std::nullopt;
 }

@@ -97,6 +97,7 @@ private Q_SLOTS:
         // Values that would break the command's framing are not sent.
         row("SSID with #", 17, "ab#:Pz", Refused);
         row("password with a tab", 18, "ab\tc", Refused);
+        row("SSID with a line feed", 17, "ab\nc", Refused);
         row("SSID not ASCII", 19, QStringLiteral("星空"), Refused);
         row("latitude with #", 12, "+35#40", Refused);
         row("offset with #", 13, "+9#", Refused);
@@ -129,6 +130,10 @@ private Q_SLOTS:
                                    << "U+000A";
         QTest::newRow("kanji") << QStringLiteral("天体") << QStringLiteral("天");
         QTest::newRow("full-width space") << QStringLiteral("a\u3000b") << QStringLiteral("\u3000");
+        QTest::newRow("outside the basic plane") << QString::fromUtf8(
+                                                        "a\xF0\x9F\x94\xAD"
+                                                        "b")
+                                                 << QString::fromUtf8("\xF0\x9F\x94\xAD");
     }
     void refusalNamesTheCharacter() {
         QFETCH(QString, value);

@@ -11,6 +11,9 @@ using namespace qx;
 
 namespace {
 
+// The simulator may read the first command a little late, which shortens the span it measures.
+constexpr int kEarlinessMs = 25;
+
 const QStringList kFirstPass{
     ":GVP#",  ":GXE1#", ":GXE4#", ":GXE5#", ":GXE7#", ":GXEE#", ":Gg#",   ":Gt#",   ":GG#",
     ":%BR#",  ":%BD#",  ":GXEA#", ":GXE9#", ":Go#",   ":Gh#",   ":GX81#", ":GX80#", ":GXEF#",
@@ -54,7 +57,7 @@ private Q_SLOTS:
         // The waits: 100 ms after each query, 1000 ms after each composite query.
         const qint64 firstPassMs = received[49].atMs - received[5].atMs;
         qInfo("read-all took %lld ms; first pass %lld ms", tookMs, firstPassMs);
-        QVERIFY2(firstPassMs >= 8000 && firstPassMs < 8800,
+        QVERIFY2(firstPassMs >= 8000 - kEarlinessMs && firstPassMs < 8800,
                  qPrintable(QString::number(firstPassMs)));
 
         for (const char* field :

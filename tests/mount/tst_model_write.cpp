@@ -140,7 +140,8 @@ private Q_SLOTS:
         QCOMPARE(w.rig.clock.nowMs(), w.start);
     }
 
-    // The LAN chosen: the directions and the write are serial only, so nothing goes anywhere.
+    // The LAN chosen: the directions and the write are serial only, so nothing goes anywhere,
+    // also in the seconds after: the directions chosen leave the poll stopped.
     void lanChosenSendsNothing() {
         WriteRig w(false);
         w.rig.attachSimulator();
@@ -148,7 +149,9 @@ private Q_SLOTS:
         w.chooseModel("GP");
         QCOMPARE(w.c.text("Text1(1)"), QStringLiteral("2133"));
         QCOMPARE(w.c.backColor("Shape2"), kLampLit);
-        QVERIFY(w.rows().isEmpty());
+        w.rig.clock.advance(3000);
+        QVERIFY2(w.rows().isEmpty(), qPrintable(w.rows().join('\n')));
+        QCOMPARE(w.rig.form->timer1Interval(), 0);
     }
 
     // A calculation that stops ends the write: nothing stored, nothing sent, and the caption and
