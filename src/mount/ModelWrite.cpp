@@ -10,6 +10,7 @@
 #include "operations/OneShotButtons.h"
 #include "shell/Form1.h"
 #include "shell/LongSequence.h"
+#include "shell/ProgressSteps.h"
 #include "ui/platform/MessageBoxes.h"
 
 namespace qx {
@@ -50,26 +51,37 @@ constexpr std::array<GearSetting, 9> kGearSettings = {{
     {"書込中.......", 24},
 }};
 
-void sendDirections(Form1& form) {
+// The steps: both directions, the gear settings, and the end (the box, ":$PP#" and the close).
+StepPlan modelWritePlan() {
+    StepPlan plan = oneStep(kAfterRaDirectionMs) + oneStep(kAfterDecDirectionMs);
+    for (std::size_t i = 0; i < kGearSettings.size(); ++i) plan = plan + oneStep(kAfterSettingMs);
+    return plan + oneStep(0);
+}
+
+void sendDirections(Form1& form, ProgressSteps& progress) {
     const Controls& c = form.controls();
     form.comm().send(QLatin1String(directionButton(raDirectionShown(c)).command));
     form.Wait(kAfterRaDirectionMs);
+    progress.stepDoneAsPlanned(kAfterRaDirectionMs);
     form.comm().send(QLatin1String(directionButton(decDirectionShown(c)).command));
     form.Wait(kAfterDecDirectionMs);
+    progress.stepDoneAsPlanned(kAfterDecDirectionMs);
 }
 
-void writeGearSettings(Form1& form) {
+void writeGearSettings(Form1& form, ProgressSteps& progress) {
     for (const GearSetting& setting : kGearSettings) {
         form.controls().setText(kButton, QString::fromUtf8(setting.caption));
         form.Command6_Click(setting.setButton);
         form.Wait(kAfterSettingMs);
+        progress.stepDoneAsPlanned(kAfterSettingMs);
     }
 }
 
 }  // namespace
 
 void writeControllerModel(Form1& form) {
-    const LongSequence sequence(form, QStringLiteral("コントローラー書込"));
+    const QString name = QStringLiteral("コントローラー書込");
+    const LongSequence sequence(form, name);
     if (sequence.refused()) return;
     Controls& c = form.controls();
     c.setText(kButton, kCalculatingCaption);
@@ -82,8 +94,9 @@ void writeControllerModel(Form1& form) {
         c.setText(kButton, kDoneCaption);
         return;
     }
-    sendDirections(form);
-    writeGearSettings(form);
+    ProgressSteps progress(form, name, modelWritePlan());
+    sendDirections(form, progress);
+    writeGearSettings(form, progress);
     if (!form.comm().portOpen()) {
         c.setText(kButton, kPortLostCaption);
         return;
@@ -92,6 +105,7 @@ void writeControllerModel(Form1& form) {
     form.platform().messages.show(kDoneMessage, kApplicationTitle, MessageBoxes::Buttons::Ok);
     form.comm().send(kEndCommand);  // only if the port is still open after the box
     form.comm().COMM1close();
+    progress.stepDoneAsPlanned(0);
 }
 
 }  // namespace qx

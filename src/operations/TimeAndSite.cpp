@@ -106,6 +106,12 @@ void sendPcTimeToController(Form1& form) {
     send(QStringLiteral(":GX80#"));
 }
 
+// The offset, the date and the time each with their pause, the steps between them, and the pause
+// before the time is read back.
+int serialTimeSettingMs() {
+    return 3 * kSerialCommandPauseMs + 2 * kSerialStepPauseMs + kSerialCommandPauseMs;
+}
+
 void reacquireGps(Form1& form) {
     form.comm().send(QStringLiteral(":TJ#"));
 }

@@ -26,6 +26,8 @@ QString zoneHoursText(int biasMinutes);
 
 // "Set": the PC's UTC offset, date and time to the controller, then read its date and time back.
 void sendPcTimeToController(Form1& form);
+// How long "Set" waits over an open serial port.
+int serialTimeSettingMs();
 
 // "GPS 再捕捉": serial only.
 void reacquireGps(Form1& form);

@@ -23,8 +23,13 @@ void showNotConnected(Controls& controls) {
 }  // namespace
 
 void readAllOverLan(Form1& form) {
-    const LongSequence sequence(form, QStringLiteral("設定の読み込み（LAN）"));
+    const QString name = QStringLiteral("設定の読み込み（LAN）");
+    const LongSequence sequence(form, name);
     if (sequence.refused()) return;
+    // Steps: the ping and the connect (one step, of no known length), the first pass, the retry
+    // passes as they become known, the end with its pause and ":Pe#".
+    const StepPlan end = oneStep(kPauseBeforeEndMs);
+    ProgressSteps progress(form, name, oneStep(0) + firstPassPlan(kLanVersionWaitMs) + end);
     Controls& controls = form.controls();
     const std::optional<bool> answered =
         pingAnswered(form.platform().pinger, trimmedText(controls.text(QStringLiteral("Text13"))));
@@ -49,15 +54,17 @@ void readAllOverLan(Form1& form) {
     }
     // From here on the fields change: until the read completes they hold no backup.
     form.showSettingsRead(false);
+    progress.stepDone(firstPassPlan(kLanVersionWaitMs) + end);
     paintDirectionLampsNotRead(controls);
 
     auto send = [&term](const QString& command) { term.NET_TX(command); };
-    runFirstPass(form, send, kLanVersionWaitMs);
-    runRetryPasses(form, send);
+    runFirstPass(form, send, kLanVersionWaitMs, progress, end);
+    runRetryPasses(form, send, progress, end);
 
     form.PlaySound(QStringLiteral("yomikomiend.mp3"));
     form.Wait(kPauseBeforeEndMs);
     send(QStringLiteral(":Pe#"));
+    progress.stepDone({});
     AllDispON(controls);
     form.showSettingsRead(true);
 }

@@ -2,6 +2,7 @@
 
 #include "link/LanLink.h"
 #include "link/SerialLink.h"
+#include "operations/TimeAndSite.h"
 #include "read/QueryIndex.h"
 #include "read/ReadAllTables.h"
 #include "shell/ControlLocking.h"
@@ -11,7 +12,21 @@
 namespace qx {
 
 namespace {
+
 constexpr int kPollIntervalMs = 1000;  // the MaxRate poll once connected
+
+int firstPassWaitMs(std::size_t query, int versionWaitMs) {
+    return query == 0 ? versionWaitMs : kFirstPass[query].waitMs;
+}
+
+// What the retry passes still send after check `next` of pass `pass` has been passed by. Once a
+// pass has sent its last re-send, the next one asks again for what is missing at that moment.
+StepPlan retriesAhead(const Controls& controls, int pass, std::size_t next) {
+    const StepPlan restOfPass = retryPassPlan(controls, next);
+    if (restOfPass.steps > 0 || pass + 1 == kRetryPasses) return restOfPass;
+    return retryPassPlan(controls);
+}
+
 }  // namespace
 
 bool retryNeeded(const Controls& controls, const RetryCheck& check) {
@@ -28,11 +43,32 @@ bool retryNeeded(const Controls& controls, const RetryCheck& check) {
     return false;
 }
 
-void runFirstPass(Form1& form, const SendCommand& send, int versionWaitMs) {
-    for (size_t i = 0; i < kFirstPass.size(); ++i) {
+StepPlan firstPassPlan(int versionWaitMs) {
+    StepPlan plan;
+    for (std::size_t i = 0; i < kFirstPass.size(); ++i)
+        plan = plan + oneStep(firstPassWaitMs(i, versionWaitMs));
+    return plan;
+}
+
+StepPlan retryPassPlan(const Controls& controls, std::size_t first) {
+    StepPlan plan;
+    for (std::size_t i = first; i < kRetryChecks.size(); ++i)
+        if (retryNeeded(controls, kRetryChecks[i])) plan = plan + oneStep(kRetryWaitMs);
+    return plan;
+}
+
+void runFirstPass(Form1& form, const SendCommand& send, int versionWaitMs, ProgressSteps& progress,
+                  StepPlan end) {
+    StepPlan ahead = firstPassPlan(versionWaitMs);
+    for (std::size_t i = 0; i < kFirstPass.size(); ++i) {
+        const int waitMs = firstPassWaitMs(i, versionWaitMs);
         QueryIndex = kFirstPass[i].index;
         send(QLatin1String(kFirstPass[i].command));
-        form.Wait(i == 0 ? versionWaitMs : kFirstPass[i].waitMs);
+        form.Wait(waitMs);
+        ahead = {ahead.steps - 1, ahead.ms - waitMs};
+        // Once the last answer has had its time, what the first retry pass will ask is known.
+        const bool last = i + 1 == kFirstPass.size();
+        progress.stepDone(ahead + (last ? retryPassPlan(form.controls()) : StepPlan{}) + end);
     }
 }
 
@@ -41,22 +77,25 @@ void paintDirectionLampsNotRead(Controls& controls) {
         controls.setBackColor(QLatin1String(lamp), kLampNotRead);
 }
 
-void runRetryPasses(Form1& form, const SendCommand& send) {
+void runRetryPasses(Form1& form, const SendCommand& send, ProgressSteps& progress, StepPlan end) {
     for (int pass = 0; pass < kRetryPasses; ++pass) {
         bool retried = false;
-        for (const RetryCheck& check : kRetryChecks) {
+        for (std::size_t i = 0; i < kRetryChecks.size(); ++i) {
+            const RetryCheck& check = kRetryChecks[i];
             if (!retryNeeded(form.controls(), check)) continue;
             retried = true;
             form.Wait(kRetryWaitMs);
             QueryIndex = check.index;
             send(QLatin1String(check.command));
+            progress.stepDone(retriesAhead(form.controls(), pass, i + 1) + end);
         }
         if (!retried) break;
     }
 }
 
 void readAllOverSerial(Form1& form) {
-    const LongSequence sequence(form, QStringLiteral("設定の読み込み（シリアル）"));
+    const QString name = QStringLiteral("設定の読み込み（シリアル）");
+    const LongSequence sequence(form, name);
     if (sequence.refused()) return;
     Comm& comm = form.comm();
     Controls& controls = form.controls();
@@ -68,16 +107,23 @@ void readAllOverSerial(Form1& form) {
     }
     // From here on the fields change: until the read completes they hold no backup.
     form.showSettingsRead(false);
+    // Steps: "Set", the first pass, the retry passes as they become known, the end with ":Pe#".
+    const StepPlan end = oneStep(0);
+    const int versionWaitMs = kFirstPass.front().waitMs;
+    ProgressSteps progress(form, name,
+                           oneStep(serialTimeSettingMs()) + firstPassPlan(versionWaitMs) + end);
     AllDispOFF(controls);
     form.Command34_Click();
+    progress.stepDone(firstPassPlan(versionWaitMs) + end);
     paintDirectionLampsNotRead(controls);
 
     auto send = [&comm](const QString& command) { comm.send(command); };
-    runFirstPass(form, send, kFirstPass.front().waitMs);
-    runRetryPasses(form, send);
+    runFirstPass(form, send, versionWaitMs, progress, end);
+    runRetryPasses(form, send, progress, end);
 
     form.PlaySound(QStringLiteral("yomikomiend.mp3"));
     send(QStringLiteral(":Pe#"));
+    progress.stepDone({});
     AllDispON(controls);
     form.showSettingsRead(true);
     form.setTimer1Interval(kPollIntervalMs);

@@ -24,7 +24,6 @@ namespace qx {
 
 namespace {
 constexpr int kBlinkIntervalMs = 500;
-constexpr int kBlinkLengthMs = 3000;
 constexpr int kClockIntervalMs = 1000;
 // The sound system takes a tenth of a second to start. It is started once the window is up,
 // during the first blink, so that neither the window nor the first connect waits for it.
@@ -214,6 +213,10 @@ void Form1::blinkPicture() {
 }
 
 // ---- shared services -----------------------------------------------------------------------
+
+void Form1::setSequenceProgress(SequenceProgress* progress) {
+    sequenceProgress_ = progress ? progress : &noSequenceProgress_;
+}
 
 bool Form1::serialChosen() const {
     return controls_.checked(QStringLiteral("Option7"));

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 
+#include "shell/SequenceProgress.h"
 #include "ui/Controls.h"
 #include "ui/platform/Platform.h"
 
@@ -83,6 +84,7 @@ public:
     void PingIP(const QString& address);
     // Blinks Image3 for three seconds.
     void blinkPicture();
+    static constexpr int kBlinkLengthMs = 3000;
 
     // The local settings files (link choice, LAN address, serial port number).
     void save_comm();
@@ -99,6 +101,11 @@ public:
     // Kept by LongSequence; empty while no long sequence runs.
     std::optional<RunningSequence>& runningSequence() { return runningSequence_; }
 
+    // Where the long timed sequences tell how far they have come (the window's progress bar).
+    // Null: nobody is told.
+    void setSequenceProgress(SequenceProgress* progress);
+    SequenceProgress& sequenceProgress() { return *sequenceProgress_; }
+
 private:
     void showLinkControls(bool serial);
     QString soundFile(const QString& fileName) const;
@@ -113,6 +120,8 @@ private:
     int timer2Interval_ = 0;
     bool activated_ = false;
     std::optional<RunningSequence> runningSequence_;
+    NoSequenceProgress noSequenceProgress_;
+    SequenceProgress* sequenceProgress_ = &noSequenceProgress_;
 };
 
 }  // namespace qx

@@ -9,6 +9,7 @@
 #include "shell/ControlLocking.h"
 #include "shell/Form1.h"
 #include "shell/LongSequence.h"
+#include "shell/ProgressSteps.h"
 #include "write/AxisSettings.h"
 #include "write/ControllerReset.h"
 
@@ -61,6 +62,26 @@ constexpr int kPauseBeforeCloseMs = 1000;
 
 const QString kWritePanel = QStringLiteral("Picture7");  // "書き込み中"
 
+int waitMs(Waits waits, bool serial) {
+    return serial ? waits.serialMs : waits.lanMs;
+}
+
+// A step's waits: those between its read-back queries and the one after it.
+int stepMs(const GearStep& step, bool serial) {
+    const int within = step.kind == K::ReadBack
+                           ? int(kReadBackQueries.size() - 1) * waitMs(kWithinReadBack, serial)
+                           : 0;
+    return within + waitMs(step.after, serial);
+}
+
+// The steps: the LAN's pause and connect, the table, the restart question with the pause before
+// the link closes, and the disconnect with its blink.
+StepPlan gearWritePlan(bool serial) {
+    StepPlan plan = serial ? StepPlan{} : oneStep(kLanPauseBeforeConnectMs);
+    for (const GearStep& step : kGearSteps) plan = plan + oneStep(stepMs(step, serial));
+    return plan + oneStep(kPauseBeforeCloseMs) + oneStep(Form1::kBlinkLengthMs);
+}
+
 AxisTexts textsOf(const Controls& controls, const GearAxis& axis) {
     return {controls.text(QLatin1String(axis.steps)), controls.text(QLatin1String(axis.direction)),
             controls.text(QLatin1String(axis.microsteps))};
@@ -89,7 +110,7 @@ struct GearRun {
     LinkSend send;
     std::vector<FieldRefusal> skipped;  // fields spoiled during the waits: their axis was not sent
 
-    void wait(Waits waits) { form.Wait(send.serial() ? waits.serialMs : waits.lanMs); }
+    void wait(Waits waits) { form.Wait(waitMs(waits, send.serial())); }
 
     // A skipped send still takes its wait.
     void perform(const GearStep& step) {
@@ -133,26 +154,35 @@ struct GearRun {
 }  // namespace
 
 void writeMotorGear(Form1& form) {
-    const LongSequence sequence(form, QStringLiteral("モーターギア書き込み"));
+    const QString name = QStringLiteral("モーターギア書き込み");
+    const LongSequence sequence(form, name);
     if (sequence.refused()) return;
     Controls& controls = form.controls();
     if (refusedBeforeStart(controls)) return;
     AllDispOFF(controls);
     form.PlaySound(QStringLiteral("kakikomistart.mp3"));
     GearRun run{form, LinkSend::chosen(form), {}};
-    if (!run.send.serial()) {
+    const bool serial = run.send.serial();
+    ProgressSteps progress(form, name, gearWritePlan(serial));
+    if (!serial) {
         form.Wait(kLanPauseBeforeConnectMs);
         run.send.connect();
+        progress.stepDoneAsPlanned(kLanPauseBeforeConnectMs);
     }
     controls.setVisible(kWritePanel, true);
-    for (const GearStep& step : kGearSteps) run.perform(step);
+    for (const GearStep& step : kGearSteps) {
+        run.perform(step);
+        progress.stepDoneAsPlanned(stepMs(step, serial));
+    }
     form.PlaySound(QStringLiteral("kakikomiend.mp3"));
     if (restartConfirmed(form)) run.send(QStringLiteral(":Pz#"));  // Cancel: no restart
     form.Wait(kPauseBeforeCloseMs);
     run.closeLink();
+    progress.stepDoneAsPlanned(kPauseBeforeCloseMs);
     emptyGearFields(form);
     controls.setVisible(kWritePanel, false);
     form.Command12_Click();
+    progress.stepDoneAsPlanned(Form1::kBlinkLengthMs);
     // Emptied now, these fields still say why their axis was not written, until the next read.
     mark(controls, run.skipped, QStringLiteral("書き込まれませんでした："));
 }

@@ -535,7 +535,8 @@ void addLowerStrip(LayoutBuilder& b) {
     b.button("Command33", win, QRect(298, 734, 90, kButtonH), "導入×48");
 
     // A backup of what the last read brought in, and its restore: offered once a read completes.
-    // The strip between them and the buttons on the left is free.
+    // Between them and the buttons on the left the window shows the progress of a long sequence
+    // (kSequenceProgressPlace).
     b.button("Command80", win, QRect(612, 734, 102, kButtonH), "設定保存…").enabled = false;
     b.button("Command81", win, QRect(718, 734, 102, kButtonH), "設定復元…").enabled = false;
 

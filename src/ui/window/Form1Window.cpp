@@ -9,6 +9,7 @@
 #include "ui/window/ControlBinding.h"
 #include "ui/window/ControlWidgets.h"
 #include "ui/window/Form1Events.h"
+#include "ui/window/SequenceProgressBar.h"
 #include "ui/window/SettingsRestoreWindow.h"
 
 namespace qx {
@@ -31,7 +32,8 @@ QFont windowFont(QFont font) {
 
 }  // namespace
 
-Form1Window::Form1Window(Form1& form, QWidget* parent) : QWidget(parent), form_(form) {
+Form1Window::Form1Window(Form1& form, QWidget* parent)
+    : QWidget(parent), form_(form), sequenceProgress_(new SequenceProgressBar(this)) {
     setWindowTitle(QString::fromUtf8(kForm1Title));
     setFixedSize(kForm1Width, kForm1Height);
     setFont(windowFont(font()));
@@ -39,6 +41,12 @@ Form1Window::Form1Window(Form1& form, QWidget* parent) : QWidget(parent), form_(
     // The binding connects first, so that a handler finds the operator's edit in the model.
     new ControlBinding(form_.controls(), widgets_, this);
     wireEvents();
+    sequenceProgress_->setGeometry(kSequenceProgressPlace);
+    form_.setSequenceProgress(sequenceProgress_);
+}
+
+Form1Window::~Form1Window() {
+    form_.setSequenceProgress(nullptr);
 }
 
 void Form1Window::createWidgets() {

@@ -11,6 +11,7 @@
 namespace qx {
 
 class Form1;
+class SequenceProgressBar;
 class SettingsRestoreWindow;
 
 // The main window: one widget per control of the layout, kept in step with Form1's control model
@@ -20,6 +21,7 @@ class Form1Window : public QWidget {
     Q_OBJECT
 public:
     explicit Form1Window(Form1& form, QWidget* parent = nullptr);
+    ~Form1Window() override;
 
     // The widget of a control ("Text1(5)", "Command6(11)"), or null.
     QWidget* control(const QString& name) const { return widgets_.value(name); }
@@ -27,6 +29,9 @@ public:
     // Runs action on an event of a control, after the window's own handling of that event.
     // Returns false for a control that does not exist or has no such event.
     bool connectEvent(const QString& control, ControlEvent event, std::function<void()> action);
+
+    // The progress of the long sequence that runs, shown only while one does.
+    SequenceProgressBar& sequenceProgress() { return *sequenceProgress_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -41,6 +46,7 @@ private:
     QHash<QString, QWidget*> widgets_;
     bool activationQueued_ = false;
     QPointer<SettingsRestoreWindow> restoreWindow_;
+    SequenceProgressBar* sequenceProgress_;
 };
 
 }  // namespace qx
