@@ -12,6 +12,7 @@ namespace qx {
 
 class Comm;
 class FrmTerm;
+class TrafficObserver;
 
 // The long sequence that is running (shell/LongSequence.h): its name, and the depth of event
 // dispatch its own code runs at.
@@ -99,6 +100,11 @@ public:
     // Kept by LongSequence; empty while no long sequence runs.
     std::optional<RunningSequence>& runningSequence() { return runningSequence_; }
 
+    // Who is told of the links' traffic: the open traffic monitor, or nobody (null), in which
+    // case the links and the parser do no work for it.
+    TrafficObserver* trafficObserver() const { return trafficObserver_; }
+    void setTrafficObserver(TrafficObserver* observer) { trafficObserver_ = observer; }
+
 private:
     void showLinkControls(bool serial);
     QString soundFile(const QString& fileName) const;
@@ -113,6 +119,7 @@ private:
     int timer2Interval_ = 0;
     bool activated_ = false;
     std::optional<RunningSequence> runningSequence_;
+    TrafficObserver* trafficObserver_ = nullptr;
 };
 
 }  // namespace qx

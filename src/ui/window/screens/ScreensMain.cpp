@@ -2,7 +2,8 @@
 //   quorvelx_screens <output folder>
 // page0.png .. page4.png show the window as after a read; pageN-panels.png show the same page
 // with the panels that are hidden by design (motor gear, "書き込み中", hints, fine trim);
-// restore.png and restore-done.png show the restore window before and after a restore.
+// restore.png and restore-done.png show the restore window before and after a restore;
+// traffic-monitor.png the traffic monitor over the start of a read-all.
 
 #include <QApplication>
 #include <QDir>
@@ -14,6 +15,7 @@
 #include "ui/window/Form1Window.h"
 #include "ui/window/screens/RestoreScreens.h"
 #include "ui/window/screens/SampleValues.h"
+#include "ui/window/screens/TrafficScreens.h"
 
 namespace {
 
@@ -50,5 +52,6 @@ int main(int argc, char* argv[]) {
     for (int page : {0, 2, 3})
         ok &= savePage(window, page, out.filePath(QStringLiteral("page%1-panels.png").arg(page)));
     ok &= qx::screens::saveRestoreWindows(form, &window, out);
+    ok &= qx::screens::saveTrafficMonitor(form, &window, out);  // last: its replies change fields
     return ok ? 0 : 1;
 }
