@@ -1,6 +1,7 @@
 #include "link/LanLink.h"
 
 #include "link/ReceiveLimit.h"
+#include "link/TrafficObserver.h"
 #include "read/Conversions.h"
 #include "read/QueryIndex.h"
 #include "read/ReplyParser.h"
@@ -43,6 +44,7 @@ bool FrmTerm::connectAttemptEnded() const {
 }
 
 void FrmTerm::NETconnect1() {
+    if (connected()) tellLinkEvent(TrafficEvent::Close);
     Winsock1().close();
     host_ = trimmedText(form_.controls().text(QStringLiteral("Text13")));
     Winsock1().connectToHost(host_, kControllerPort);
@@ -55,6 +57,7 @@ void FrmTerm::NETconnect1() {
     connectWaitRunning_ = false;
     retry_->stop();
     if (!connected()) Winsock1().close();
+    tellLinkEvent(connected() ? TrafficEvent::Connect : TrafficEvent::Close);
 
     form_.PlaySound(QStringLiteral("connect.mp3"));
     statusLog_ << QStringLiteral("コントロール盤(9999)接続しました。\r\n");
@@ -63,6 +66,7 @@ void FrmTerm::NETconnect1() {
 }
 
 void FrmTerm::NETOffLine1() {
+    tellLinkEvent(TrafficEvent::Close);
     Winsock1().close();
     form_.platform().scheduler.waitUntil(
         [this] { return form_.platform().tcp.state() == TcpClient::Closed; },
@@ -73,12 +77,28 @@ void FrmTerm::NETOffLine1() {
 }
 
 void FrmTerm::NET_TX(const QString& command) {
-    if (connected()) Winsock1().send(command.toLatin1());
+    if (!connected()) return;
+    Winsock1().send(command.toLatin1());
+    if (TrafficObserver* observer = form_.trafficObserver())
+        observer->record({Link::Lan, TrafficEvent::Sent, command});
+}
+
+void FrmTerm::tellLinkEvent(TrafficEvent event) {
+    if (TrafficObserver* observer = form_.trafficObserver())
+        observer->record(
+            {Link::Lan, event, QStringLiteral("%1:%2").arg(host_).arg(kControllerPort)});
+}
+
+void FrmTerm::tellReceived(TrafficEvent event, const QString& text) {
+    if (text.isEmpty()) return;
+    if (TrafficObserver* observer = form_.trafficObserver())
+        observer->record({Link::Lan, event, text, QueryIndex});
 }
 
 // While a connect waits, a failed attempt is tried again shortly after; outside that wait the
 // link just stays closed, and the next LAN action connects anew.
 void FrmTerm::Winsock1_Error() {
+    tellLinkEvent(TrafficEvent::Close);
     Winsock1().close();
     if (connectWaitRunning_) retry_->start(kRetryPauseMs);
 }
@@ -90,11 +110,18 @@ void FrmTerm::reconnect() {
 void FrmTerm::Winsock1_DataArrival() {
     // At most one reply is taken from an arrival, and none is longer than the cap: text beyond it
     // is dropped as the text after the first "#" is.
-    rxBuffer_ += QString::fromLatin1(Winsock1().readAll().left(kMaxReceiveBytes));
+    const QByteArray arrival = Winsock1().readAll();
+    if (form_.trafficObserver() && arrival.size() > kMaxReceiveBytes)
+        tellReceived(TrafficEvent::Dropped, QString::fromLatin1(arrival.mid(kMaxReceiveBytes)));
+    rxBuffer_ += QString::fromLatin1(arrival.left(kMaxReceiveBytes));
+    if (form_.trafficObserver() && rxBuffer_.size() > kMaxReceiveBytes)
+        tellReceived(TrafficEvent::Dropped, rxBuffer_.mid(kMaxReceiveBytes));
     rxBuffer_.truncate(kMaxReceiveBytes);
+    bool replied = false;  // after a reply the buffer holds that reply's text once more
     while (!rxBuffer_.isEmpty()) {
         const int hash = rxBuffer_.indexOf(QLatin1Char('#'));
         if (hash < 0) {
+            if (!replied) tellReceived(TrafficEvent::Dropped, rxBuffer_);
             // Text left without "#" is offered to the composite axis parse, then dropped.
             if (QueryIndex == kRaAxisIndex || QueryIndex == kDecAxisIndex)
                 parseCompositeAxis(form_.controls(), rxBuffer_, QueryIndex);
@@ -102,8 +129,13 @@ void FrmTerm::Winsock1_DataArrival() {
             return;
         }
         // One reply per arrival: what follows its "#" is dropped.
+        const QString lost = form_.trafficObserver() ? rxBuffer_.mid(hash + 1) : QString();
         rxBuffer_ = rxBuffer_.left(hash);
-        if (!parseReply(form_.controls(), rxBuffer_, QueryIndex, Link::Lan)) {
+        replied = true;
+        const bool accepted =
+            parseReply(form_.controls(), rxBuffer_, QueryIndex, Link::Lan, form_.trafficObserver());
+        tellReceived(TrafficEvent::LostAfterHash, lost);
+        if (!accepted) {
             rxBuffer_.clear();
             return;
         }

@@ -10,6 +10,7 @@ namespace qx {
 
 class Form1;
 class TcpClient;
+enum class TrafficEvent;
 
 // The LAN link (the object frmTerm): one TCP connection to port 9999 of the address in Text13,
 // re-opened by every LAN action before it sends.
@@ -41,6 +42,9 @@ public:
 private:
     bool connectAttemptEnded() const;
     void reconnect();
+    // The traffic monitor's records; nothing is built while no monitor is open.
+    void tellLinkEvent(TrafficEvent event);
+    void tellReceived(TrafficEvent event, const QString& text);
 
     Form1& form_;
     QString rxBuffer_;

@@ -1,6 +1,7 @@
 #include "link/SerialLink.h"
 
 #include "link/ReceiveLimit.h"
+#include "link/TrafficObserver.h"
 #include "read/QueryIndex.h"
 #include "read/ReplyParser.h"
 #include "shell/Form1.h"
@@ -39,6 +40,7 @@ void Comm::COMM1open() {
     Controls& c = form_.controls();
     if (portOpen()) return;
     MSComm1().open();
+    tellPortEvent(portOpen() ? TrafficEvent::Connect : TrafficEvent::Close);
     // The connect sound is heard before the outcome is known.
     c.setEnabled(QStringLiteral("Command11"), false);
     c.setEnabled(QStringLiteral("Command12"), true);
@@ -53,7 +55,9 @@ void Comm::COMM1open() {
 void Comm::COMM1close() {
     if (!portOpen()) return;
     MSComm1().close();
+    tellPortEvent(TrafficEvent::Close);
     burstGap_->stop();
+    tellDropped(burst_);
     burst_.clear();
     skippingCutText_ = false;
     Controls& c = form_.controls();
@@ -63,7 +67,27 @@ void Comm::COMM1close() {
 }
 
 void Comm::send(const QString& command) {
-    if (portOpen()) MSComm1().write(command.toLatin1());
+    if (!portOpen()) return;
+    MSComm1().write(command.toLatin1());
+    if (TrafficObserver* observer = form_.trafficObserver())
+        observer->record({Link::Serial, TrafficEvent::Sent, command});
+}
+
+void Comm::tellPortEvent(TrafficEvent event) {
+    if (TrafficObserver* observer = form_.trafficObserver())
+        observer->record(
+            {Link::Serial, event, QStringLiteral("COM%1").arg(MSComm1().portNumber())});
+}
+
+void Comm::tellDropped(QByteArrayView bytes) {
+    if (!bytes.isEmpty() && form_.trafficObserver())
+        tellDroppedText(QString::fromLatin1(bytes.data(), bytes.size()));
+}
+
+void Comm::tellDroppedText(const QString& text) {
+    if (text.isEmpty()) return;
+    if (TrafficObserver* observer = form_.trafficObserver())
+        observer->record({Link::Serial, TrafficEvent::Dropped, text, QueryIndex});
 }
 
 void Comm::onReadyRead() {
@@ -99,6 +123,7 @@ void Comm::cutBurst() {
             frameThrough(lastHash);
             continue;
         }
+        tellDropped(QByteArrayView(burst_).first(kMaxReceiveBytes));
         burst_.remove(0, kMaxReceiveBytes);
         skippingCutText_ = true;
         skipRestOfCutText();
@@ -112,7 +137,9 @@ void Comm::cutBurst() {
 void Comm::skipRestOfCutText() {
     if (!skippingCutText_) return;
     const qsizetype hash = burst_.indexOf('#');
-    burst_.remove(0, hash < 0 ? burst_.size() : hash + 1);
+    const qsizetype skipped = hash < 0 ? burst_.size() : hash + 1;
+    tellDropped(QByteArrayView(burst_).first(skipped));
+    burst_.remove(0, skipped);
     skippingCutText_ = hash < 0;
 }
 
@@ -124,19 +151,25 @@ void Comm::onPortFailed() {
 void Comm::MSComm1_OnComm(const QByteArray& burst) {
     // Text held back after a rejected reply answers queries long past: it goes first when the
     // buffer would pass its cap.
-    if (rxBuffer_.size() + burst.size() > kMaxReceiveBytes) rxBuffer_.clear();
+    if (rxBuffer_.size() + burst.size() > kMaxReceiveBytes) {
+        tellDroppedText(rxBuffer_);
+        rxBuffer_.clear();
+    }
     rxBuffer_ += QString::fromLatin1(burst.left(kMaxReceiveBytes));
+    tellDropped(QByteArrayView(burst).sliced(qMin(burst.size(), kMaxReceiveBytes)));
     while (!rxBuffer_.isEmpty()) {
         form_.platform().scheduler.processPendingEvents();
         const int hash = rxBuffer_.indexOf(QLatin1Char('#'));
         if (hash < 0) {  // a fragment without "#" is dropped, not kept for the next event
+            tellDroppedText(rxBuffer_);
             rxBuffer_.clear();
             return;
         }
         const QString reply = rxBuffer_.left(hash);
         rxBuffer_.remove(0, hash + 1);
         // A rejected reply ends the event; what follows it waits for the next one.
-        if (!parseReply(form_.controls(), reply, QueryIndex, Link::Serial)) return;
+        if (!parseReply(form_.controls(), reply, QueryIndex, Link::Serial, form_.trafficObserver()))
+            return;
     }
 }
 

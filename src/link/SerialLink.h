@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <memory>
 
@@ -10,6 +11,7 @@ namespace qx {
 
 class Form1;
 class SerialPort;
+enum class TrafficEvent;
 
 // The serial link (the object COMM): opening and closing the port, the guarded send and the
 // framing of received text into replies.
@@ -57,6 +59,10 @@ private:
     void cutBurst();
     void frameThrough(qsizetype hash);
     void skipRestOfCutText();
+    // The traffic monitor's records; nothing is built while no monitor is open.
+    void tellPortEvent(TrafficEvent event);
+    void tellDropped(QByteArrayView bytes);
+    void tellDroppedText(const QString& text);
 
     Form1& form_;
     QString rxBuffer_;

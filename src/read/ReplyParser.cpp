@@ -1,8 +1,10 @@
 #include "read/ReplyParser.h"
 
+#include <QStringList>
 #include <array>
 #include <optional>
 
+#include "link/TrafficObserver.h"
 #include "read/Conversions.h"
 #include "ui/Controls.h"
 
@@ -82,9 +84,28 @@ constexpr std::array kMountModeLamps = {"Shape17", "Shape19", "Shape18"};
 constexpr int kMountModeIndex = 38;
 constexpr int kRaAxisIndex = 53;
 constexpr int kDecAxisIndex = 55;
+
+// The fields of a composite axis reply.
+struct AxisFields {
+    int index;
+    const char* steps;
+    const char* direction;
+    const char* microsteps;
+};
+
+constexpr std::array kAxisFields = {
+    AxisFields{kRaAxisIndex, "Text1(1)", "Text1(100)", "Text1(101)"},
+    AxisFields{kDecAxisIndex, "Text1(2)", "Text1(102)", "Text1(103)"},
+};
 constexpr int kModelIndex = 56;
 
 const char* const kModelWord = "Kestrana";
+
+const AxisFields* findAxis(int index) {
+    for (const AxisFields& axis : kAxisFields)
+        if (axis.index == index) return &axis;
+    return nullptr;
+}
 
 template <typename Rules>
 const FirstRule* findRule(const Rules& rules, int index) {
@@ -174,33 +195,77 @@ void applySecondRule(Controls& controls, const QString& reply, int index, Link l
     if (index == kModelIndex) applyModelCheck(controls, reply);
 }
 
-}  // namespace
-
-bool parseReply(Controls& controls, const QString& reply, int queryIndex, Link link) {
+const FirstRule* firstRule(int queryIndex, Link link) {
     const FirstRule* rule = nullptr;
     if (link == Link::Lan) rule = findRule(kLanFirstRules, queryIndex);
-    if (!rule) rule = findRule(kFirstRules, queryIndex);
-    if (rule && rule->rejectAbove > 0 && leadingValue(reply) > rule->rejectAbove) return false;
-    applyFirstRule(controls, reply, queryIndex, rule);
-    applySecondRule(controls, reply, queryIndex, link);
-    return true;
+    return rule ? rule : findRule(kFirstRules, queryIndex);
+}
+
+QStringList firstRuleDestination(const Controls& controls, int queryIndex, const FirstRule* rule) {
+    if (!rule) {
+        const QString field = element("Text1", queryIndex - 1);
+        return controls.exists(field) ? QStringList{field} : QStringList{};
+    }
+    if (rule->transform == Transform::Nothing || !rule->destination) return {};
+    return {QLatin1String(rule->destination)};
+}
+
+QStringList secondRuleDestination(int queryIndex) {
+    QStringList names;
+    for (const LampPair& pair : kLampPairs)
+        if (pair.index == queryIndex)
+            names << QLatin1String(pair.first) << QLatin1String(pair.second);
+    if (queryIndex == kMountModeIndex)
+        for (const char* lamp : kMountModeLamps) names << QLatin1String(lamp);
+    if (const AxisFields* axis = findAxis(queryIndex))
+        names << QLatin1String(axis->steps) << QLatin1String(axis->direction)
+              << QLatin1String(axis->microsteps);
+    return names;
+}
+
+void tellObserver(TrafficObserver& observer, const Controls& controls, const QString& reply,
+                  int queryIndex, Link link, bool accepted) {
+    observer.record({link, accepted ? TrafficEvent::Received : TrafficEvent::Rejected, reply,
+                     queryIndex,
+                     accepted ? replyDestination(controls, queryIndex, link) : QString()});
+}
+
+}  // namespace
+
+bool parseReply(Controls& controls, const QString& reply, int queryIndex, Link link,
+                TrafficObserver* observer) {
+    const FirstRule* rule = firstRule(queryIndex, link);
+    const bool accepted =
+        !(rule && rule->rejectAbove > 0 && leadingValue(reply) > rule->rejectAbove);
+    if (accepted) {
+        applyFirstRule(controls, reply, queryIndex, rule);
+        applySecondRule(controls, reply, queryIndex, link);
+    }
+    if (observer) tellObserver(*observer, controls, reply, queryIndex, link, accepted);
+    return accepted;
+}
+
+QString replyDestination(const Controls& controls, int queryIndex, Link link) {
+    return (firstRuleDestination(controls, queryIndex, firstRule(queryIndex, link)) +
+            secondRuleDestination(queryIndex))
+        .join(QStringLiteral(", "));
 }
 
 void parseCompositeAxis(Controls& controls, const QString& reply, int queryIndex) {
-    const bool ra = queryIndex == kRaAxisIndex;
-    if (!ra && queryIndex != kDecAxisIndex) return;
+    const AxisFields* axis = findAxis(queryIndex);
+    if (!axis) return;
     const QStringList fields = reply.split(QLatin1Char(','));
     // Each cut needs its separator; a missing one stops the cuts there.
     if (fields.size() < 2) return;
-    controls.setText(QLatin1String(ra ? "Text1(1)" : "Text1(2)"), fields[0]);
+    controls.setText(QLatin1String(axis->steps), fields[0]);
     if (const std::optional<qint64> d =
             wholeValue(fields[1].chopped(qMin(1, int(fields[1].size())))))
-        controls.setText(QLatin1String(ra ? "Text1(100)" : "Text1(102)"), numberText(*d + 2));
+        controls.setText(QLatin1String(axis->direction), numberText(*d + 2));
     if (fields.size() < 5) return;
     const QString rest = fields.mid(4).join(QLatin1Char(','));
     const int point = rest.indexOf(QLatin1Char('.'));
     if (point < 0) return;
-    controls.setText(QLatin1String(ra ? "Text1(101)" : "Text1(103)"), rest.left(point));
+    controls.setText(QLatin1String(axis->microsteps), rest.left(point));
 }
 
 }  // namespace qx

@@ -13,6 +13,7 @@ namespace qx {
 
 class Comm;
 class FrmTerm;
+class TrafficObserver;
 
 // The long sequence that is running (shell/LongSequence.h): its name, and the depth of event
 // dispatch its own code runs at.
@@ -106,6 +107,11 @@ public:
     void setSequenceProgress(SequenceProgress* progress);
     SequenceProgress& sequenceProgress() { return *sequenceProgress_; }
 
+    // Who is told of the links' traffic: the open traffic monitor, or nobody (null), in which
+    // case the links and the parser do no work for it.
+    TrafficObserver* trafficObserver() const { return trafficObserver_; }
+    void setTrafficObserver(TrafficObserver* observer) { trafficObserver_ = observer; }
+
 private:
     void showLinkControls(bool serial);
     QString soundFile(const QString& fileName) const;
@@ -122,6 +128,7 @@ private:
     std::optional<RunningSequence> runningSequence_;
     NoSequenceProgress noSequenceProgress_;
     SequenceProgress* sequenceProgress_ = &noSequenceProgress_;
+    TrafficObserver* trafficObserver_ = nullptr;
 };
 
 }  // namespace qx

@@ -526,6 +526,8 @@ void addLowerStrip(LayoutBuilder& b) {
     b.combo("Combo2", win, QRect(224, 703, 90, kFieldH), {"AP", "GP", "EQ5", "NJP", "USER"});
     b.button("Command28", win, QRect(318, 702, 120, kButtonH), "USERﾌﾟﾘｾｯﾄ保存");
     b.button("Command38", win, QRect(442, 702, 90, kButtonH), "手動計算");
+    // Opens the traffic monitor: every command sent and reply received, and where it went.
+    b.button("Command82", win, QRect(536, 702, 72, kButtonH), "通信ログ");
     b.button(setButton(27), win, QRect(612, 702, 120, kButtonH), "工場出荷時設定");
     b.button(setButton(28), win, QRect(736, 702, 84, kButtonH), "再起動");
 

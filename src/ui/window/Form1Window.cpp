@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QFontDatabase>
+#include <QShortcut>
 #include <QTimer>
 
 #include "shell/Form1.h"
@@ -11,6 +12,7 @@
 #include "ui/window/Form1Events.h"
 #include "ui/window/SequenceProgressBar.h"
 #include "ui/window/SettingsRestoreWindow.h"
+#include "ui/window/TrafficMonitorWindow.h"
 
 namespace qx {
 
@@ -66,6 +68,9 @@ void Form1Window::wireEvents() {
     }
     connectEvent(QLatin1String(kRestoreButton), ControlEvent::Click,
                  [this] { openSettingsRestore(); });
+    connectEvent(QLatin1String(kTrafficMonitorButton), ControlEvent::Click,
+                 [this] { openTrafficMonitor(); });
+    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this, [this] { openTrafficMonitor(); });
 }
 
 // "設定復元…": a backup chosen in the file dialog, shown beside the window. One restore runs at
@@ -81,6 +86,17 @@ void Form1Window::openSettingsRestore() {
     if (restoreWindow_) restoreWindow_->close();
     restoreWindow_ = new SettingsRestoreWindow(form_, std::move(*plan), this);
     restoreWindow_->show();
+}
+
+// "通信ログ" (or Ctrl+L): the traffic monitor beside the window; one at a time, brought to the
+// front when it is open already. It records from the moment it opens.
+void Form1Window::openTrafficMonitor() {
+    if (!trafficMonitor_) {
+        trafficMonitor_ = new TrafficMonitorWindow(form_, this);
+        trafficMonitor_->show();
+    }
+    trafficMonitor_->raise();
+    trafficMonitor_->activateWindow();
 }
 
 bool Form1Window::connectEvent(const QString& control, ControlEvent event,

@@ -13,6 +13,9 @@ namespace qx {
 class Form1;
 class SequenceProgressBar;
 class SettingsRestoreWindow;
+class TrafficMonitorWindow;
+
+inline const char* const kTrafficMonitorButton = "Command82";  // "通信ログ"
 
 // The main window: one widget per control of the layout, kept in step with Form1's control model
 // and wired to Form1's handlers. Form_Load is the caller's business (before show); the first show
@@ -41,12 +44,14 @@ private:
     void createWidgets();
     void wireEvents();
     void openSettingsRestore();
+    void openTrafficMonitor();
 
     Form1& form_;
     QHash<QString, QWidget*> widgets_;
     bool activationQueued_ = false;
     QPointer<SettingsRestoreWindow> restoreWindow_;
     SequenceProgressBar* sequenceProgress_;
+    QPointer<TrafficMonitorWindow> trafficMonitor_;
 };
 
 }  // namespace qx

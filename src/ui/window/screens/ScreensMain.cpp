@@ -3,7 +3,8 @@
 // page0.png .. page4.png show the window as after a read; pageN-panels.png show the same page
 // with the panels that are hidden by design (motor gear, "書き込み中", hints, fine trim);
 // restore.png and restore-done.png show the restore window before and after a restore;
-// progress.png the lower strip during a read-all.
+// traffic-monitor.png the traffic monitor over the start of a read-all; progress.png the lower
+// strip during a read-all.
 
 #include <QApplication>
 #include <QDir>
@@ -16,6 +17,7 @@
 #include "ui/window/screens/ProgressScreen.h"
 #include "ui/window/screens/RestoreScreens.h"
 #include "ui/window/screens/SampleValues.h"
+#include "ui/window/screens/TrafficScreens.h"
 
 namespace {
 
@@ -52,6 +54,7 @@ int main(int argc, char* argv[]) {
     for (int page : {0, 2, 3})
         ok &= savePage(window, page, out.filePath(QStringLiteral("page%1-panels.png").arg(page)));
     ok &= qx::screens::saveRestoreWindows(form, &window, out);
-    ok &= qx::screens::saveProgressStrip(form, window, out);  // last: it locks the settings
+    ok &= qx::screens::saveTrafficMonitor(form, &window, out);  // its replies change fields
+    ok &= qx::screens::saveProgressStrip(form, window, out);    // last: it locks the settings
     return ok ? 0 : 1;
 }
