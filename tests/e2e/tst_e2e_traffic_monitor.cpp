@@ -15,9 +15,10 @@ class EndToEndTrafficMonitorTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     // "通信ログ", then "接続": the three "Set" commands' bare "1" answers show as dropped
-    // fragments; each of the 44 queries of the first pass is followed by its reply, parsed under
-    // the query's index (the last reply before the next command; one that comes late is parsed
-    // under the next index) and shown with the controls it went to.
+    // fragments, each of the 44 queries of the first pass is sent in its order, and every reply is
+    // shown under the index it was parsed under with the controls that index fills. Which index a
+    // reply meets depends on when it arrives (one that comes late on a loaded machine is parsed
+    // under the next); the virtual clock's test pins each reply to its query.
     void serialReadAll() {
         SimulatorProcess sim({QStringLiteral("--no-tcp")});
         QVERIFY(!sim.ptyPath().isEmpty());
@@ -38,20 +39,22 @@ private Q_SLOTS:
             if (r.event == TrafficEvent::Dropped && r.text == QLatin1String("1")) ++dropped;
         }
         QCOMPARE(dropped, 3);
-        for (const ReadAllQuery& query : kFirstPass) {
-            QVERIFY(row < log.rowCount());
-            QCOMPARE(log.row(row).record.text, QLatin1String(query.command));
-            while (row + 1 < log.rowCount() &&
-                   log.row(row + 1).record.event == TrafficEvent::Received)
-                ++row;
-            const TrafficRecord& reply = log.row(row).record;
-            QCOMPARE(reply.event, TrafficEvent::Received);
-            QCOMPARE(reply.queryIndex, int(query.index));
-            QCOMPARE(reply.destination,
-                     replyDestination(program.form->controls(), query.index, Link::Serial));
-            ++row;
+
+        QStringList sent;
+        int replies = 0;
+        for (; row < log.rowCount(); ++row) {
+            const TrafficRecord& r = log.row(row).record;
+            if (r.event == TrafficEvent::Sent) sent << r.text;
+            if (r.event != TrafficEvent::Received) continue;
+            ++replies;
+            QCOMPARE(r.destination,
+                     replyDestination(program.form->controls(), r.queryIndex, Link::Serial));
         }
-        QCOMPARE(log.row(log.rowCount() - 1).record.text, QStringLiteral(":Pe#"));
+        QStringList firstPass;
+        for (const ReadAllQuery& query : kFirstPass) firstPass << QLatin1String(query.command);
+        QCOMPARE(sent.mid(0, firstPass.size()), firstPass);
+        QVERIFY2(replies >= firstPass.size(), qPrintable(QString::number(replies)));
+        QCOMPARE(sent.last(), QStringLiteral(":Pe#"));
     }
 };
 
