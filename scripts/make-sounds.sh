@@ -20,8 +20,8 @@ cue() {
     shift 2
     local parts=()
     local i=0
-    for spec in "$@"; do
-        local note="${spec%@*}" start="${spec#*@}"
+    for tone in "$@"; do
+        local note="${tone%@*}" start="${tone#*@}"
         local part="$work/part$i.wav"
         sox -R -n -r "$rate" -c 1 "$part" synth 0.6 pluck "$note" fade q 0.004 0.6 0.4 pad "$start" 0
         parts+=("$part")
